@@ -1,0 +1,83 @@
+#include "platform/files.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <vector>
+
+namespace platform {
+
+ReadResult readWholeFile(const std::string& path, std::string& out, std::size_t maxBytes) {
+    out.clear();
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return ReadResult::CannotOpen;
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+        ::close(fd);
+        return ReadResult::CannotOpen;
+    }
+    if (static_cast<unsigned long long>(st.st_size) > maxBytes) {
+        ::close(fd);
+        return ReadResult::TooLarge;
+    }
+    char buf[65536];
+    for (;;) {
+        ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            ::close(fd);
+            out.clear();
+            return ReadResult::CannotOpen;
+        }
+        if (n == 0) break;
+        out.append(buf, static_cast<std::size_t>(n));
+        if (out.size() > maxBytes) {  // the file grew while we read it
+            ::close(fd);
+            out.clear();
+            return ReadResult::TooLarge;
+        }
+    }
+    ::close(fd);
+    return ReadResult::Ok;
+}
+
+bool writeFileAtomically(const std::string& path, const std::string& data) {
+    std::string tmpl = path + ".tmpXXXXXX";
+    std::vector<char> name(tmpl.begin(), tmpl.end());
+    name.push_back('\0');
+    int fd = ::mkstemp(name.data());
+    if (fd < 0) return false;
+    const char* p = data.data();
+    std::size_t left = data.size();
+    bool ok = true;
+    while (left > 0) {
+        ssize_t n = ::write(fd, p, left);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            ok = false;
+            break;
+        }
+        p += n;
+        left -= static_cast<std::size_t>(n);
+    }
+    if (ok) ok = ::fchmod(fd, 0644) == 0;
+    if (ok) ok = ::fsync(fd) == 0;
+    if (::close(fd) != 0) ok = false;
+    if (ok) ok = ::rename(name.data(), path.c_str()) == 0;
+    if (!ok) ::unlink(name.data());
+    return ok;
+}
+
+std::FILE* openForReading(const std::string& path) { return std::fopen(path.c_str(), "rb"); }
+
+bool fileReadable(const std::string& path) {
+    std::FILE* f = openForReading(path);
+    if (!f) return false;
+    std::fclose(f);
+    return true;
+}
+
+}  // namespace platform

@@ -1,0 +1,3 @@
+#include "shell/data_dir.h"
+
+std::string DataDir;
