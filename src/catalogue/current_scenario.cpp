@@ -1,0 +1,3 @@
+#include "catalogue/current_scenario.h"
+
+Scenario* currentScenario = nullptr;
