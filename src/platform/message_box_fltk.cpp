@@ -16,6 +16,21 @@
 namespace platform {
 namespace {
 
+// A text label drawn as it stands: a plain Fl_Box would read "@" in the
+// text as the start of a symbol name.
+class PlainText : public Fl_Box {
+public:
+    PlainText(int x, int y, int w, int h, const char* text) : Fl_Box(x, y, w, h), text_(text) {}
+    void draw() override {
+        fl_font(FL_HELVETICA, 14);
+        fl_color(FL_FOREGROUND_COLOR);
+        fl_draw(text_, x(), y(), w(), h(), FL_ALIGN_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_WRAP, nullptr, 0);
+    }
+
+private:
+    const char* text_;
+};
+
 struct Answer {
     int* slot;
     int value;
@@ -35,12 +50,27 @@ int showInteractiveMessageBox(HWND, const char* text, const char* caption, UINT 
         const char* label;
         int id;
     };
-    std::vector<Spec> buttons;
+    static const Spec okButtons[] = {{"OK", IDOK}};
+    static const Spec yesNoButtons[] = {{"&Yes", IDYES}, {"&No", IDNO}};
+    static const Spec retryCancelButtons[] = {{"&Retry", IDRETRY}, {"Cancel", IDCANCEL}};
+    // The answer when the box is closed without a button (Escape, the
+    // window manager's close button).
+    const Spec* buttons = okButtons;
+    int buttonCount = 1;
     int closeAnswer = IDOK;
     switch (type & MB_TYPEMASK) {
-        case MB_YESNO: buttons = {{"&Yes", IDYES}, {"&No", IDNO}}; closeAnswer = IDNO; break;
-        case MB_RETRYCANCEL: buttons = {{"&Retry", IDRETRY}, {"Cancel", IDCANCEL}}; closeAnswer = IDCANCEL; break;
-        default: buttons = {{"OK", IDOK}}; closeAnswer = IDOK; break;
+        case MB_YESNO:
+            buttons = yesNoButtons;
+            buttonCount = 2;
+            closeAnswer = IDNO;
+            break;
+        case MB_RETRYCANCEL:
+            buttons = retryCancelButtons;
+            buttonCount = 2;
+            closeAnswer = IDCANCEL;
+            break;
+        default:
+            break;
     }
     const char* iconText = nullptr;
     Fl_Color iconColor = FL_BLACK;
@@ -52,13 +82,21 @@ int showInteractiveMessageBox(HWND, const char* text, const char* caption, UINT 
         default: break;
     }
 
+    // Fonts can only be measured once the display is open.
+    fl_open_display();
     fl_font(FL_HELVETICA, 14);
     int tw = 0, th = 0;
     fl_measure(text, tw, th, 0);
+    const int maxTextW = 560;
+    if (tw > maxTextW) {  // long texts wrap instead of making a very wide box
+        tw = maxTextW;
+        th = 0;
+        fl_measure(text, tw, th, 0);
+    }
     const int iconW = iconText ? 48 : 0;
     const int bw = 90, bh = 28, pad = 16;
     int w = pad + iconW + tw + pad;
-    int minW = pad + static_cast<int>(buttons.size()) * (bw + 8) + pad;
+    int minW = pad + buttonCount * (bw + 8) + pad;
     if (w < minW) w = minW;
     if (w < 240) w = 240;
     int textH = th < 40 ? 40 : th;
@@ -67,7 +105,7 @@ int showInteractiveMessageBox(HWND, const char* text, const char* caption, UINT 
     Fl_Window win(w, h, caption);
     win.set_modal();
     int answer = closeAnswer;
-    std::vector<Answer> answers(buttons.size());
+    std::vector<Answer> answers(static_cast<size_t>(buttonCount));
     if (iconText) {
         Fl_Box* icon = new Fl_Box(pad, pad, 36, 36, iconText);
         icon->box(FL_OVAL_BOX);
@@ -76,21 +114,21 @@ int showInteractiveMessageBox(HWND, const char* text, const char* caption, UINT 
         icon->labelfont(FL_HELVETICA_BOLD);
         icon->labelsize(22);
     }
-    Fl_Box* msg = new Fl_Box(pad + iconW, pad, tw, textH, text);
-    msg->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_WRAP);
-    msg->labelsize(14);
-    int x = w - pad - static_cast<int>(buttons.size()) * (bw + 8) + 8;
-    for (size_t i = 0; i < buttons.size(); ++i) {
+    new PlainText(pad + iconW, pad, tw, textH, text);
+    int x = w - pad - buttonCount * (bw + 8) + 8;
+    for (int i = 0; i < buttonCount; ++i) {
         Fl_Button* b = (i == 0) ? new Fl_Return_Button(x, h - pad - bh, bw, bh, buttons[i].label)
                                 : new Fl_Button(x, h - pad - bh, bw, bh, buttons[i].label);
-        answers[i] = Answer{&answer, buttons[i].id, &win};
-        b->callback(onButton, &answers[i]);
+        Answer& a = answers[static_cast<size_t>(i)];
+        a = Answer{&answer, buttons[i].id, &win};
+        b->callback(onButton, &a);
         x += bw + 8;
     }
     win.end();
     win.hotspot(&win);
     win.show();
     while (win.shown()) Fl::wait();
+    Fl::flush();  // take the box off the screen before the caller goes on
     return answer;
 }
 
