@@ -1,5 +1,7 @@
 #include "platform/files.h"
 
+#include "platform/data_store.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -12,7 +14,8 @@ namespace platform {
 
 ReadResult readWholeFile(const std::string& path, std::string& out, std::size_t maxBytes) {
     out.clear();
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const std::string file = resolveForRead(path);
+    int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return ReadResult::CannotOpen;
     struct stat st;
     if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
@@ -45,7 +48,8 @@ ReadResult readWholeFile(const std::string& path, std::string& out, std::size_t 
 }
 
 bool writeFileAtomically(const std::string& path, const std::string& data) {
-    std::string tmpl = path + ".tmpXXXXXX";
+    const std::string target = resolveForWrite(path);
+    std::string tmpl = target + ".tmpXXXXXX";
     std::vector<char> name(tmpl.begin(), tmpl.end());
     name.push_back('\0');
     int fd = ::mkstemp(name.data());
@@ -66,12 +70,14 @@ bool writeFileAtomically(const std::string& path, const std::string& data) {
     if (ok) ok = ::fchmod(fd, 0644) == 0;
     if (ok) ok = ::fsync(fd) == 0;
     if (::close(fd) != 0) ok = false;
-    if (ok) ok = ::rename(name.data(), path.c_str()) == 0;
+    if (ok) ok = ::rename(name.data(), target.c_str()) == 0;
     if (!ok) ::unlink(name.data());
     return ok;
 }
 
-std::FILE* openForReading(const std::string& path) { return std::fopen(path.c_str(), "rb"); }
+std::FILE* openForReading(const std::string& path) {
+    return std::fopen(resolveForRead(path).c_str(), "rb");
+}
 
 bool fileReadable(const std::string& path) {
     std::FILE* f = openForReading(path);
