@@ -3,7 +3,12 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include "platform/gl_surface.h"
+#include "render/frame_stats.h"
 #include "render/surface.h"
+#include "scene/current_scene.h"
+#include "scene/scene.h"
+#include "scene/scene_change.h"
 #include "settings/options.h"
 
 namespace {
@@ -44,4 +49,24 @@ void resizeViewport(int width, int height) {
         glClearAccum(0.0f, 0.0f, 0.0f, 1.0f);
         glClear(GL_ACCUM_BUFFER_BIT);
     }
+}
+
+void renderFrame() {
+    if (!currentScene) return;
+    frameStatsBegin();
+    glPushMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    gluLookAt(0.0, 0.0, 100.0, 0.0, 0.0, 0.0, 0.0, 1.0, 0.0);
+    glDisable(GL_BLEND);
+    currentScene->update();
+    currentScene->draw();
+    // May replace currentScene; the frame then ends on the old one's black quad.
+    runSceneChangeStep();
+    glPopMatrix();
+    glFlush();
+    SwapBuffers(renderDC);
+    frameStatsEnd();
 }

@@ -1,9 +1,20 @@
+#include <GL/glew.h>  // before any other GL header
+
 #include "render/surface.h"
 
+#include <cstdio>
 #include <cstring>
+#include <string>
 
+#include "catalogue/current_scenario.h"
+#include "catalogue/scenario.h"
+#include "platform/clock.h"
 #include "platform/gl_surface.h"
 #include "platform/message_box.h"
+#include "platform/random.h"
+#include "render/shaders.h"
+#include "scene/current_scene.h"
+#include "shell/data_dir.h"
 
 HDC renderDC = nullptr;
 bool accumBufferUsable = true;
@@ -56,4 +67,55 @@ void setupPixelFormat(HWND window) {
         MessageBoxA(WindowFromDC(renderDC), "ChoosePixelFormat error", "Error", MB_OK | MB_ICONERROR);
     if (SetPixelFormat(renderDC, format, &pfd) != 1)
         MessageBoxA(WindowFromDC(renderDC), "SetPixelFormat error", "Error", MB_OK | MB_ICONERROR);
+}
+
+namespace {
+
+const char kScenarioFile[] = "defaultScenario.xml";
+
+void replaceScenario(Scenario* next) {
+    delete currentScenario;
+    currentScenario = next;
+}
+
+// Rewrites the list file from the scene folders, keeping the flags the old
+// list gives, and reads the rewritten list back.
+void rebuildScenario() {
+    replaceScenario(new Scenario);
+    currentScenario->load(kScenarioFile);
+    currentScenario->rescan(DataDir.c_str());
+    replaceScenario(new Scenario);
+    currentScenario->load(kScenarioFile);
+}
+
+void setFixedGlState() {
+    glEnable(GL_LIGHTING);
+    glEnable(GL_LIGHT0);
+    glShadeModel(GL_FLAT);
+    glEnable(GL_COLOR_MATERIAL);
+    glLoadIdentity();
+    glMatrixMode(GL_MODELVIEW);
+    glEnable(GL_TEXTURE_2D);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+}
+
+}  // namespace
+
+void initRendering() {
+    platform::seedRandom(static_cast<unsigned int>(platform::calendarTime()));
+    rebuildScenario();
+    const std::string first = currentScenario->choosePath();
+    replaceScene(currentScene, first.c_str());
+    setFixedGlState();
+
+    glewInit();
+    if (glewIsSupported("GL_VERSION_2_0")) {
+        std::fputs("Ready for OpenGL 2.0\n", stdout);
+        std::fflush(stdout);
+        loadRippleShaders();
+    } else {
+        std::fputs("OpenGL 2.0 not supported\n", stdout);
+        std::fflush(stdout);
+    }
 }

@@ -1,0 +1,11 @@
+// Counting frames and the processor time they take, for the pacing
+// benchmark. Off unless FLURRYDALE_FRAME_STATS=1 is in the environment; then
+// one line goes to standard error when the process ends:
+//   flurrydale: frame stats: frames=N frame_cpu_ms=X process_cpu_ms=Y wall_ms=Z
+// frame_cpu_ms is the processor time of the whole process (renderer threads
+// included) spent while frames were being drawn and presented; wall_ms runs
+// from the first frame to the end.
+#pragma once
+
+void frameStatsBegin();
+void frameStatsEnd();
