@@ -57,7 +57,13 @@ bool startDecoding(jpeg_decompress_struct* cinfo, std::FILE* file) {
     jpeg_create_decompress(cinfo);
     jpeg_stdio_src(cinfo, file);
     if (jpeg_read_header(cinfo, TRUE) != JPEG_HEADER_OK) return false;
-    if (!acceptable(*cinfo)) return false;
+    if (!acceptable(*cinfo)) {
+        const char* path = static_cast<const char*>(cinfo->client_data);
+        std::fprintf(stderr, "%s: %u x %u pixels in colour space %d cannot be shown\n",
+                     path ? path : "JPEG", cinfo->image_width, cinfo->image_height,
+                     static_cast<int>(cinfo->jpeg_color_space));
+        return false;
+    }
     cinfo->out_color_space = JCS_RGB;  // greyscale is widened by the decoder
     jpeg_start_decompress(cinfo);
     return cinfo->output_components == 3 && cinfo->output_width == cinfo->image_width &&
