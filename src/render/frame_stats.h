@@ -3,8 +3,9 @@
 // one line goes to standard error when the process ends:
 //   flurrydale: frame stats: frames=N frame_cpu_ms=X process_cpu_ms=Y wall_ms=Z
 // frame_cpu_ms is the processor time of the whole process (renderer threads
-// included) spent while frames were being drawn and presented; wall_ms runs
-// from the first frame to the end.
+// included) spent while frames were being drawn and presented;
+// process_cpu_ms and wall_ms run from the first frame to the end, so the
+// start-up (loading the first scene) is left out.
 #pragma once
 
 void frameStatsBegin();
