@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "catalogue/scenario.h"
-#include "data_dir_fixture.h"
+#include "support/data_dir_test.h"
 #include "platform/random.h"
 
 namespace {

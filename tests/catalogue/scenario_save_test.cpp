@@ -4,7 +4,7 @@
 #include <string>
 
 #include "catalogue/scenario.h"
-#include "data_dir_fixture.h"
+#include "support/data_dir_test.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "catalogue/scenario.h"
-#include "data_dir_fixture.h"
+#include "support/data_dir_test.h"
 
 namespace {
 class SceneInfoRead : public DataDirTest {};
