@@ -4,6 +4,8 @@
 // renderer is not hardware-accelerated carry PFD_GENERIC_FORMAT.
 #pragma once
 
+#include <vector>
+
 #include "platform/win_types.h"
 
 struct PIXELFORMATDESCRIPTOR {
@@ -50,3 +52,34 @@ BOOL SetPixelFormat(HDC dc, int format, const PIXELFORMATDESCRIPTOR* request);
 HGLRC wglCreateContext(HDC dc);  // a compatibility-profile context
 BOOL wglMakeCurrent(HDC dc, HGLRC context);
 BOOL SwapBuffers(HDC dc);
+int GetPixelFormat(HDC dc);  // 0 while none is set
+
+namespace platform {
+
+// The index (from 1) of the format in formats that best fits the request, 0
+// when none has the flags and pixel type it asks for. A format that falls
+// short of requested accumulation bits loses to one that does not, then a
+// generic format to an accelerated one, then shortfalls of colour and depth
+// count, then the closest accumulation, colour and depth, then the order.
+int bestPixelFormat(const std::vector<PIXELFORMATDESCRIPTOR>& formats,
+                    const PIXELFORMATDESCRIPTOR& request);
+
+// A window-drawable, OpenGL, double-buffered RGBA format description.
+PIXELFORMATDESCRIPTOR makePixelFormat(BYTE colorBits, BYTE depthBits, BYTE accumBits, bool generic);
+
+// In-memory backend: the formats the device offers, numbered from 1 in this
+// order (by default one accelerated format with 32 colour, 24 depth and 64
+// accumulation bits), and what was asked of it.
+void setFakePixelFormats(const std::vector<PIXELFORMATDESCRIPTOR>& formats);
+struct FakeGlLog {
+    std::vector<PIXELFORMATDESCRIPTOR> chooseRequests;  // every ChoosePixelFormat
+    std::vector<int> setFormats;                        // every SetPixelFormat
+    int contextsCreated = 0;
+    HGLRC current = nullptr;
+    HDC currentDC = nullptr;
+    int swaps = 0;
+};
+const FakeGlLog& fakeGlLog();
+void clearFakeGlLog();
+
+}  // namespace platform
