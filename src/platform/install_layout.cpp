@@ -1,7 +1,11 @@
 #include "platform/install_layout.h"
 
+#include <limits.h>
+#include <stdlib.h>
 #include <unistd.h>
 
+#include <cstdio>
+#include <cstring>
 #include <vector>
 
 namespace platform {
@@ -28,6 +32,28 @@ std::string defaultMachineHive() {
         if (!hive.empty() && ::access(hive.c_str(), R_OK) == 0) return hive;
     }
     return "/etc/flurrydale/registry.ini";
+}
+
+std::string installedHelpPage(const std::string& dataDir, const std::string& page) {
+    if (dataDir.empty() || page.empty()) return std::string();
+    std::string candidate = dataDir + "/../../doc/flurrydale/" + page;
+    char resolved[PATH_MAX];
+    if (!::realpath(candidate.c_str(), resolved) || ::access(resolved, R_OK) != 0) return std::string();
+    // Characters other than these are percent-encoded in the address.
+    static const char kPlain[] = "-._~/!$&'()*+,;=:@";
+    std::string url = "file://";
+    for (const char* p = resolved; *p; ++p) {
+        unsigned char c = static_cast<unsigned char>(*p);
+        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+            (c != 0 && std::strchr(kPlain, c))) {
+            url += static_cast<char>(c);
+        } else {
+            char hex[4];
+            std::snprintf(hex, sizeof hex, "%%%02X", c);
+            url += hex;
+        }
+    }
+    return url;
 }
 
 }  // namespace platform

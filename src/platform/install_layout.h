@@ -19,4 +19,11 @@ std::string machineHiveForProgram(const std::string& programPath);
 // "/etc/flurrydale/registry.ini".
 std::string defaultMachineHive();
 
+// The address of an installed help page ("index.html", "making-scenes.html")
+// for the data directory <prefix>/share/flurrydale/data/: a file:// address
+// of <prefix>/share/doc/flurrydale/<page>, or empty when that file is not
+// there (a data directory in a build folder), so the caller can fall back to
+// the web site.
+std::string installedHelpPage(const std::string& dataDir, const std::string& page);
+
 }  // namespace platform

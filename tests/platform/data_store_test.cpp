@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <limits.h>
+#include <stdlib.h>
+
 #include <cstdlib>
 #include <map>
 #include <string>
@@ -212,6 +215,32 @@ TEST(InstallLayout, MachineHiveBesideTheProgram) {
         {"flurrydale", ""},
     };
     for (const Case& c : cases) EXPECT_EQ(platform::machineHiveForProgram(c.program), c.hive) << c.program;
+}
+
+TEST(InstallLayout, HelpPagesOfAnInstallation) {
+    TempDir tmp;
+    const std::string prefix = tmp.mkdir("my prefix");
+    tmp.mkdir("my prefix/share/flurrydale/data");
+    tmp.write("my prefix/share/doc/flurrydale/index.html", "<html/>");
+    struct Case {
+        std::string dataDir;
+        const char* page;
+        std::string address;
+    };
+    char real[PATH_MAX];
+    ASSERT_TRUE(::realpath(prefix.c_str(), real));
+    std::string expected = "file://";
+    for (char c : std::string(real) + "/share/doc/flurrydale/index.html")
+        expected += c == ' ' ? std::string("%20") : std::string(1, c);
+    const std::vector<Case> cases = {
+        {prefix + "/share/flurrydale/data/", "index.html", expected},
+        {prefix + "/share/flurrydale//data/", "index.html", expected},  // Dir ending with "/"
+        {prefix + "/share/flurrydale/data/", "making-scenes.html", ""},  // not installed
+        {tmp.file("build/data/"), "index.html", ""},
+        {"", "index.html", ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(platform::installedHelpPage(c.dataDir, c.page), c.address) << c.dataDir << c.page;
 }
 
 }  // namespace
