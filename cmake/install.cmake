@@ -24,7 +24,8 @@ install(TARGETS flurrydale RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # error here rather than an empty data directory. A saver run from the build
 # folder leaves its own settings, scene list and temporary files there; they
 # are not part of the installation (the sources may ship defaults, which
-# are installed instead).
+# are installed instead). Folders keep the owner's write bit: the scene scan
+# takes a folder without it for a read-only one and leaves it out.
 set(_fd_data ${CMAKE_BINARY_DIR}/data)
 install(DIRECTORY ${_fd_data}/
         DESTINATION ${CMAKE_INSTALL_DATADIR}/flurrydale/data

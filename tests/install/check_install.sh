@@ -79,6 +79,12 @@ only_shipped_state_files() {  # only_shipped_state_files DATA_DIR
 
 has_scene() { ls "$1"/*/scene.xml >/dev/null 2>&1; }
 
+# The scene scan skips folders that their owner may not write to (they read
+# as read-only), so every installed folder must keep the owner's write bit.
+folders_listable() {  # folders_listable DATA_DIR
+    ! find "$1" -type d ! -perm -u+w | grep .
+}
+
 link_leads_to() {  # link_leads_to LINK TARGET
     [ -L "$1" ] && [ "$(readlink -f "$1")" = "$(readlink -f "$2")" ]
 }
@@ -127,6 +133,7 @@ for prefix in /usr /opt/flurrydale-check; do
 
     check "$prefix: program" test -x "$p/bin/flurrydale" -a -f "$p/bin/flurrydale"
     check "$prefix: data holds a scene" has_scene "$p/share/flurrydale/data"
+    check "$prefix: scene folders are not read-only" folders_listable "$p/share/flurrydale/data"
     check "$prefix: every scene's pictures" scene_pictures_present "$p/share/flurrydale/data"
     check "$prefix: no settings left by a run from the build folder" only_shipped_state_files \
         "$p/share/flurrydale/data"
