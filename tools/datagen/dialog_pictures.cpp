@@ -78,13 +78,13 @@ Image paintSidePicture() {
     disc(image, moonX - 5, moonY + 4, 3.0f, rgb255(205, 210, 222), 0.5f, 2.5f);
 
     auto far = [](float x) { return 250.0f - 60.0f * ridged1(x * 0.012f + 2.0f, 6201, 5); };
+    auto ground = [](float x) { return 300.0f - 12.0f * fbm1(x * 0.02f, 6202, 3); };
     paintLayer(image, far, [&](int x, int, float depth) {
         const float s = 2.0f + depth * 0.3f;
         const float slope = (far(x + s) - far(x - s)) / (2 * s);
         const Rgb c = mix(rgb255(60, 76, 116), rgb255(160, 178, 214), clamp01(0.5f - 1.5f * slope));
         return mix(c, rgb255(56, 76, 112), smoothstep(0.0f, 60.0f, depth));
-    });
-    auto ground = [](float x) { return 300.0f - 12.0f * fbm1(x * 0.02f, 6202, 3); };
+    }, 1.0f, ground);
     PineStyle pines;
     pines.needles = rgb255(16, 26, 42);
     pines.needlesLit = rgb255(30, 44, 62);

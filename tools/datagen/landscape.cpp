@@ -8,7 +8,7 @@
 
 namespace paint {
 
-void paintLayer(Image& image, const RidgeFn& ridge, const LandShader& shade, float opacity) {
+void paintLayer(Image& image, const RidgeFn& ridge, const LandShader& shade, float opacity, const RidgeFn& until) {
     const int w = image.width(), h = image.height();
     constexpr int kSub = 4;
     std::vector<float> samples(static_cast<size_t>(w) * kSub);
@@ -17,7 +17,13 @@ void paintLayer(Image& image, const RidgeFn& ridge, const LandShader& shade, flo
         float top = samples[x * kSub];
         for (int s = 1; s < kSub; ++s) top = std::min(top, samples[x * kSub + s]);
         const float centre = ridge(x + 0.5f);
-        for (int y = std::max(0, static_cast<int>(std::floor(top))); y < h; ++y) {
+        int bottom = h;
+        if (until) {
+            float cover = until(x * 1.0f);
+            for (int s = 1; s <= kSub; ++s) cover = std::max(cover, until(x + static_cast<float>(s) / kSub));
+            bottom = std::clamp(static_cast<int>(std::ceil(cover)) + 2, 0, h);
+        }
+        for (int y = std::max(0, static_cast<int>(std::floor(top))); y < bottom; ++y) {
             float coverage = 0;
             for (int s = 0; s < kSub; ++s) coverage += clamp01(y + 1.0f - samples[x * kSub + s]);
             coverage /= kSub;
@@ -42,7 +48,11 @@ bool pineSample(const PineShape& p, const PineStyle& style, float sx, float sy, 
     bool hit = false;
     // Tiers from the top down: a lower tier is drawn over the bottom of the
     // one above it, so each skirt of branches shows its snowy top.
-    for (int i = 0; i < p.tiers; ++i) {
+    // Only the two or three tiers that reach this row can hold the sample.
+    const float q = (sy - p.top) / crown * p.tiers;
+    const int first = std::max(0, static_cast<int>(std::floor(q)) - 1);
+    const int last = std::min(p.tiers - 1, static_cast<int>(std::floor(q + 0.6f)));
+    for (int i = first; i <= last; ++i) {
         const float f0 = static_cast<float>(i) / p.tiers;
         const float f1 = static_cast<float>(i + 1) / p.tiers;
         const float start = p.top + crown * (i == 0 ? 0.0f : f0 - 0.6f / p.tiers);
@@ -107,7 +117,7 @@ void paintPine(Image& image, const PineStyle& style, float x, float baseY, float
     p.tiers = std::clamp(static_cast<int>(height / 7.0f), 4, 16);
     p.seed = seed;
 
-    const int sub = height > 40 ? 3 : 4;
+    const int sub = height > 60 ? 2 : 3;
     const int x0 = static_cast<int>(std::floor(x - p.halfWidth * 1.3f - 1));
     const int x1 = static_cast<int>(std::ceil(x + p.halfWidth * 1.3f + 1));
     const int y0 = static_cast<int>(std::floor(p.top - 1));

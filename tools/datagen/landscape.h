@@ -19,7 +19,10 @@ using LandShader = std::function<Rgb(int x, int y, float depth)>;
 
 // Covers every pixel below the ridge with the shader's colour. The ridge is
 // sampled four times across each pixel so slopes come out anti-aliased.
-void paintLayer(Image& image, const RidgeFn& ridge, const LandShader& shade, float opacity = 1.0f);
+// `until`, when given, is the ridge of an opaque nearer layer painted later:
+// rows it will cover anyway are skipped.
+void paintLayer(Image& image, const RidgeFn& ridge, const LandShader& shade, float opacity = 1.0f,
+                const RidgeFn& until = nullptr);
 
 struct PineStyle {
     Rgb needles = rgb255(22, 44, 48);      // shadowed branches

@@ -2,13 +2,16 @@
 // snowflake pair and the dialog pictures, and copies the text sources
 // (scene descriptions, shaders) beside them.
 //
-//   flurry_datagen <text source folder> <output data folder>
+//   flurry_datagen [-v] <text source folder> <output data folder>
+//
+// With -v every file is listed with its size and the time it took.
 //
 // The output is the same bytes on every run; files that are already up to
 // date are not rewritten. options.xml and defaultScenario.xml belong to the
 // program and are never written here.
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -93,19 +96,27 @@ bool copyTextSources(const std::filesystem::path& from, const std::filesystem::p
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s <text source folder> <output data folder>\n", argv[0]);
+    const bool verbose = argc == 4 && std::string(argv[1]) == "-v";
+    if (argc != 3 && !verbose) {
+        std::fprintf(stderr, "usage: %s [-v] <text source folder> <output data folder>\n", argv[0]);
         return 2;
     }
-    const std::filesystem::path source(argv[1]), target(argv[2]);
+    const std::filesystem::path source(argv[argc - 2]), target(argv[argc - 1]);
     std::atomic<bool> ok{copyTextSources(source, target)};
 
     // The pictures are independent of each other: paint them on every core.
     const std::vector<Output> all = outputs();
     std::atomic<size_t> next{0};
     auto worker = [&] {
-        for (size_t i = next++; i < all.size(); i = next++)
-            if (!writeFileIfChanged((target / all[i].path).string(), all[i].make())) ok = false;
+        for (size_t i = next++; i < all.size(); i = next++) {
+            const auto start = std::chrono::steady_clock::now();
+            const Bytes bytes = all[i].make();
+            if (!writeFileIfChanged((target / all[i].path).string(), bytes)) ok = false;
+            if (verbose) {
+                const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
+                std::printf("%-28s %8zu bytes %7.0f ms\n", all[i].path.c_str(), bytes.size(), took.count());
+            }
+        }
     };
     const unsigned cores = std::max(1u, std::min(4u, std::thread::hardware_concurrency()));
     std::vector<std::thread> workers;

@@ -1,6 +1,7 @@
 // Alpine peaks at dawn: a rose and gold sky, the sun rising over a col
 // between jagged snowy summits lit by alpenglow, blue valley shadows, forested
 // slopes and a snowfield with spruces in the foreground.
+#include <algorithm>
 #include <cmath>
 
 #include "landscape.h"
@@ -19,7 +20,8 @@ float summitRidge(float x) {
     const float col = 1.0f - 0.72f * std::exp(-std::pow((x - kSunX) / 120.0f, 2.0f));
     const float massif = 0.55f + 0.45f * std::sin((x - 120.0f) * 0.0072f);
     const float jag = ridged1(x * 0.006f, kSeed + 1, 6, 0.5f);
-    return 318.0f - (95.0f * massif + 70.0f * jag) * col;
+    const float crags = ridged1(x * 0.03f, kSeed + 5, 3);
+    return 318.0f - (95.0f * massif + 70.0f * jag + 14.0f * crags) * col;
 }
 
 float middleRidge(float x) { return 330.0f - 45.0f * ridged1(x * 0.008f + 3.0f, kSeed + 2, 5) - 10.0f * std::sin(x * 0.01f); }
@@ -35,7 +37,7 @@ float fieldRidge(float x) {
 Rgb mountainFace(const RidgeFn& ridge, int x, float depth, Rgb lit, Rgb shade, Rgb rock, uint32_t seed) {
     const float s = 2.0f + depth * 0.4f;
     const float slope = (ridge(x + s) - ridge(x - s)) / (2 * s);
-    const float towardsSun = x < kSunX ? 1.0f : -1.0f;
+    const float towardsSun = std::clamp((kSunX - x) / 60.0f, -1.0f, 1.0f);  // no seam under the sun
     const float facing = clamp01(0.45f + 1.4f * slope * towardsSun);
     // Rock shows in streaks running down the fall line, and in the cliffs
     // that face away from the light.
@@ -76,13 +78,13 @@ Image paintAlpinePeaks() {
         Rgb c = mountainFace(summitRidge, x, depth, rgb255(255, 196, 180), rgb255(130, 118, 170),
                              rgb255(82, 70, 108), kSeed + 5);
         return mix(c, haze, 0.25f + 0.5f * smoothstep(10.0f, 120.0f, depth));
-    });
+    }, 1.0f, middleRidge);
     const Rgb valleyHaze = rgb255(120, 120, 170);
     paintLayer(image, middleRidge, [&](int x, int, float depth) {
         Rgb c = mountainFace(middleRidge, x, depth, rgb255(200, 170, 200), rgb255(90, 96, 150),
                              rgb255(50, 52, 86), kSeed + 6);
         return mix(c, valleyHaze, 0.2f + 0.6f * smoothstep(0.0f, 60.0f, depth));
-    });
+    }, 1.0f, forestRidge);
 
     // Forested slopes in blue shadow; the trees stand in snow.
     PineStyle forest;
@@ -97,7 +99,7 @@ Image paintAlpinePeaks() {
     paintLayer(image, forestRidge, [&](int x, int y, float depth) {
         Rgb c = snowSurface(x, y, 30, rgb255(170, 170, 215), rgb255(92, 98, 150), 0.0f, kSeed + 8);
         return mix(c, rgb255(60, 66, 110), 0.5f * smoothstep(0.0f, 40.0f, depth));
-    });
+    }, 1.0f, fieldRidge);
     forest.hazeAmount = 0.15f;
     Sequence seq(kSeed + 9);
     for (int i = 0; i < 160; ++i) {

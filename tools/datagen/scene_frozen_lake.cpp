@@ -1,6 +1,7 @@
 // A full moon over a frozen mountain lake: starry sky, hazy snowy peaks,
 // a dark spruce shore mirrored in the ice, drifted snow on the ice and a
 // snowy bank with tall spruces framing the view.
+#include <algorithm>
 #include <cmath>
 
 #include "landscape.h"
@@ -56,12 +57,12 @@ Image paintFrozenLake() {
     paintLayer(image, farRidge, [&](int x, int y, float depth) {
         const float s = 2.0f + depth * 0.35f;
         const float slope = (farRidge(x + s) - farRidge(x - s)) / (2 * s);
-        const float facing = clamp01(0.5f + 1.6f * slope * (x < kSunX ? 1.0f : -1.0f));
+        const float facing = clamp01(0.5f + 1.6f * slope * std::clamp((kSunX - x) / 60.0f, -1.0f, 1.0f));
         const float streak = fbm(x * 0.045f, depth * 0.01f, kSeed + 5, 4) * 0.7f + 0.3f * fbm(x * 0.01f, depth * 0.02f, kSeed + 17, 2);
         Rgb c = mix(rgb255(62, 78, 118), rgb255(168, 186, 218), facing);
         c = mix(c, rgb255(40, 48, 72), smoothstep(0.56f, 0.7f, streak) * smoothstep(2.0f, 10.0f, depth) * 0.7f);
         return mix(c, haze, 0.35f + 0.65f * smoothstep(0.0f, 70.0f, depth + 0.0f * y));
-    });
+    }, 1.0f, shoreRidge);
 
     // The far shore: dark forest with a fringe of small spruces.
     PineStyle farPines;
@@ -75,14 +76,16 @@ Image paintFrozenLake() {
     paintPineRow(image, farPines, shoreRidge, 0, kBackWidth, 5.0f, 10.0f, 26.0f, kSeed + 6);
     paintLayer(image, shoreRidge, [&](int, int, float depth) {
         return mix(rgb255(28, 38, 60), rgb255(78, 98, 135), smoothstep(6.0f, 16.0f, depth));
-    });
+    }, 1.0f, [](float) { return kShore; });
 
     // The ice mirrors what stands above the shore, darker and smeared by
     // its ripples of frost; snow lies drifted across it in long tongues.
     const Image above = image;
-    for (int y = static_cast<int>(kShore); y < kBackHeight; ++y) {
-        const float d = y + 0.5f - kShore;
-        for (int x = 0; x < kBackWidth; ++x) {
+    for (int x = 0; x < kBackWidth; ++x) {
+        // Down to where the near bank will cover the ice.
+        const int bankTop = std::min(kBackHeight, static_cast<int>(std::max(bankRidge(x), bankRidge(x + 1.0f))) + 2);
+        for (int y = static_cast<int>(kShore); y < bankTop; ++y) {
+            const float d = y + 0.5f - kShore;
             const float wobble = 3.0f * (valueNoise(x * 0.02f, y * 0.3f, kSeed + 7) - 0.5f);
             Rgb r;
             for (int k = -2; k <= 2; ++k) r = r + above.sample(x + wobble + k * 1.5f, kShore - d * 1.1f - 2);

@@ -73,7 +73,10 @@ Image paintPaleSunHills() {
                             {ridge3, rgb255(244, 245, 248), rgb255(150, 166, 200), 0.18f},
                             {ridge4, rgb255(252, 252, 252), rgb255(140, 158, 196), 0.0f}};
     uint32_t seed = kSeed + 20;
-    for (const Layer& layer : layers) {
+    constexpr int kLayers = sizeof(layers) / sizeof(layers[0]);
+    for (int i = 0; i < kLayers; ++i) {
+        const Layer& layer = layers[i];
+        const RidgeFn nearer = i + 1 < kLayers ? RidgeFn(layers[i + 1].ridge) : RidgeFn();
         if (layer.ridge == ridge2 || layer.ridge == ridge3) {
             // Spruces scattered along the crest of the middle hills.
             PineStyle pines;
@@ -92,7 +95,7 @@ Image paintPaleSunHills() {
             const Rgb snow = snowSurface(x, y, 70, layer.lit, mix(layer.lit, layer.shadow, 0.5f), 0.0f, seed);
             const Rgb c = mix(snow, layer.shadow, smoothstep(4.0f, 60.0f, depth) * 0.8f);
             return mix(c, sky, layer.haze);
-        });
+        }, 1.0f, nearer);
         ++seed;
     }
 

@@ -61,7 +61,7 @@ Image paintPineDusk() {
     paintLayer(image, hillRidge, [&](int x, int y, float depth) {
         const Rgb c = snowSurface(x, y, 40, rgb255(200, 150, 170), rgb255(140, 104, 144), 0.0f, kSeed + 6);
         return mix(c, haze, 0.3f + 0.4f * smoothstep(0.0f, 30.0f, depth));
-    });
+    }, 1.0f, forestRidge);
 
     pines.needles = rgb255(42, 36, 70);
     pines.needlesLit = rgb255(60, 48, 82);
@@ -73,7 +73,7 @@ Image paintPineDusk() {
     paintLayer(image, forestRidge, [&](int x, int y, float depth) {
         const Rgb c = snowSurface(x, y, 40, rgb255(214, 160, 170), rgb255(110, 88, 136), 0.0f, kSeed + 8);
         return mix(c, rgb255(90, 70, 120), 0.4f * smoothstep(0.0f, 30.0f, depth));
-    });
+    }, 1.0f, nearRidge);
 
     pines.needles = rgb255(22, 24, 46);
     pines.needlesLit = rgb255(40, 38, 62);
@@ -85,7 +85,7 @@ Image paintPineDusk() {
     paintLayer(image, nearRidge, [&](int x, int y, float depth) {
         const Rgb c = snowSurface(x, y, 45, rgb255(240, 186, 176), rgb255(100, 92, 146), 0.0f, kSeed + 12);
         return mix(c, rgb255(80, 74, 128), 0.35f * smoothstep(0.0f, 36.0f, depth));
-    });
+    }, 1.0f, clearingRidge);
 
     // The clearing: warm afterglow on the snow crests, violet shadows.
     paintLayer(image, clearingRidge, [&](int x, int y, float depth) {
