@@ -24,6 +24,11 @@ struct Atoms {
 };
 const Atoms& atoms();
 
+// The display's power: whether DPMS can tell it, and the level now (0 on,
+// 1 standby or suspend, 2 off, -1 unknown).
+bool monitorPowerAvailable(Display* d);
+int monitorPowerLevel(Display* d);
+
 // Counts X errors from construction to destruction (the requests in
 // between are synchronised first, so their errors are the ones counted).
 class ErrorTrap {
