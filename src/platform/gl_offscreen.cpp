@@ -39,7 +39,7 @@ OffscreenGl::OffscreenGl(int width, int height)
     Display* dpy = impl_->display;
     const int attributes[] = {GLX_DRAWABLE_TYPE, GLX_PBUFFER_BIT, GLX_RENDER_TYPE, GLX_RGBA_BIT,
                               GLX_RED_SIZE, 8, GLX_GREEN_SIZE, 8, GLX_BLUE_SIZE, 8,
-                              GLX_ALPHA_SIZE, 8, GLX_DEPTH_SIZE, 16, None};
+                              GLX_DEPTH_SIZE, 16, None};
     int count = 0;
     GLXFBConfig* configs = glXChooseFBConfig(dpy, DefaultScreen(dpy), attributes, &count);
     if (!configs || count < 1) {

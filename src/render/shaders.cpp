@@ -5,7 +5,8 @@
 #include "platform/files.h"
 #include "shell/data_dir.h"
 
-GLuint rippleProgram = 0;
+unsigned int rippleProgram = 0;
+static_assert(sizeof(GLuint) == sizeof(unsigned int), "a GL name is an unsigned int");
 
 namespace {
 constexpr std::size_t kMaxShaderBytes = 1 << 20;

@@ -2,13 +2,13 @@
 // one program when the GL has shaders (OpenGL 2.0). No frame uses it yet.
 #pragma once
 
-#include <GL/gl.h>
-
 #include <optional>
 #include <string>
 
-// The program last linked by loadRippleShaders; 0 when the last load failed.
-extern GLuint rippleProgram;
+// The GL program name (a GLuint) last linked by loadRippleShaders; 0 when the
+// last load failed. Spelled without GL types so that this header may come
+// before or after GLEW's.
+extern unsigned int rippleProgram;
 
 // The file's text with every carriage-return line-feed pair read as one line
 // feed. None when the path is null, the file cannot be read, is empty, or is

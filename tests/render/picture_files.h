@@ -20,7 +20,7 @@ struct Rgb {
 // JCS_YCCK). Pixels are in encoder order: top row first.
 inline std::string encodeJpeg(int width, int height, int components, J_COLOR_SPACE input,
                               J_COLOR_SPACE stored, const std::vector<unsigned char>& pixels,
-                              int quality = 100) {
+                              int quality = 100, bool progressive = false) {
     jpeg_compress_struct cinfo;
     jpeg_error_mgr err;
     cinfo.err = jpeg_std_error(&err);
@@ -35,6 +35,7 @@ inline std::string encodeJpeg(int width, int height, int components, J_COLOR_SPA
     jpeg_set_defaults(&cinfo);
     jpeg_set_colorspace(&cinfo, stored);
     jpeg_set_quality(&cinfo, quality, TRUE);
+    if (progressive) jpeg_simple_progression(&cinfo);
     jpeg_start_compress(&cinfo, TRUE);
     while (cinfo.next_scanline < cinfo.image_height) {
         JSAMPROW row = const_cast<unsigned char*>(pixels.data()) +
