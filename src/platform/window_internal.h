@@ -94,6 +94,21 @@ void nativeGeometryChanged(HWND window, int x, int y, int width, int height);
 // the full-screen popup, else to our newest window, else to the thread.
 void postMonitorPower(LPARAM lParam);
 
+// Turns successive readings of the display's power level (0 on, 1 standby
+// or suspend, 2 off, -1 unknown) into the SC_MONITORPOWER lParam to post:
+// the new level when it drops to 1 or 2, 0 (nothing) otherwise.
+class MonitorPowerWatch {
+public:
+    LPARAM next(int level) {
+        if (level < 0 || level == last_) return 0;
+        last_ = level;
+        return level;
+    }
+
+private:
+    int last_ = 0;
+};
+
 // Queue entry points for backends.
 void queueMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 // Replaces a queued message of the same kind and window, or queues it.

@@ -67,7 +67,7 @@ private:
     std::map<Window, Ours> ours_;
     std::map<Window, Watched> watched_;
     bool dpms_ = false;
-    int lastPowerLevel_ = 0;  // on
+    detail::MonitorPowerWatch powerWatch_;
     int32_t nextPowerPoll_ = 0;
 };
 

@@ -316,10 +316,7 @@ void X11Windows::pollMonitorPower() {
     int32_t now = detail::nowMillis();
     if (!dpms_ || now - nextPowerPoll_ < 0) return;
     nextPowerPoll_ = now + 1000;
-    int level = monitorPowerLevel(d_);
-    if (level < 0 || level == lastPowerLevel_) return;
-    lastPowerLevel_ = level;
-    if (level > 0) detail::postMonitorPower(level);
+    if (LPARAM power = powerWatch_.next(monitorPowerLevel(d_))) detail::postMonitorPower(power);
 }
 
 void X11Windows::pumpEvents() {

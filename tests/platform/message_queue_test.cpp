@@ -7,6 +7,7 @@
 
 #include "platform/clock.h"
 #include "platform/window.h"
+#include "platform/window_internal.h"
 
 namespace {
 
@@ -188,6 +189,20 @@ TEST(Termination, SignalSetsTheFlagAndWakesWaits) {
             std::exit(!before && platform::terminationRequested() && quick ? 3 : 1);
         },
         testing::ExitedWithCode(3), "");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(MonitorPower, PostsOnEachDropToLowPowerOrOff) {
+    platform::detail::MonitorPowerWatch watch;
+    struct Step {
+        int level;
+        LPARAM post;
+    };
+    const Step steps[] = {{0, 0}, {1, 1}, {1, 0}, {2, 2}, {2, 0}, {-1, 0}, {2, 0}, {0, 0}, {2, 2}};
+    for (const Step& s : steps) EXPECT_EQ(watch.next(s.level), s.post) << "level " << s.level;
 }
 
 }  // namespace
