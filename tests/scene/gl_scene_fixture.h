@@ -1,41 +1,38 @@
-// An off-screen frame with the saver's camera, and a data directory with
-// small generated pictures, for the scene tests that draw.
+// The saver's camera on the shared off-screen context, and a data directory
+// with small generated pictures, for the scene tests that draw.
 #pragma once
 
 #include <GL/gl.h>
 #include <GL/glu.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
-#include <vector>
 
-#include "platform/gl_offscreen.h"
 #include "render/picture_files.h"
+#include "render/sprite.h"
+#include "scene/scene.h"
+#include "scene/snowflake.h"
 #include "settings/options.h"
-#include "support/data_dir_test.h"
+#include "shell/data_dir.h"
+#include "support/gl_test.h"
+#include "support/message_box_recorder.h"
+#include "support/temp_dir.h"
 
-struct Pixel {
-    int r, g, b;
-};
-
-class GlSceneTest : public DataDirTest {
+class GlSceneTest : public GlTest {
 protected:
     static constexpr int kWidth = 640;
     static constexpr int kHeight = 400;
     static constexpr pictures::Rgb kBackground{40, 90, 200};
 
+    GlSceneTest() : GlTest(kWidth, kHeight) {}
+
     void SetUp() override {
-        DataDirTest::SetUp();
+        GlTest::SetUp();
         savedOptions_ = g_options;
-        ASSERT_TRUE(gl.ok()) << gl.error();
-        ASSERT_TRUE(gl.makeCurrent());
-        // The fixed state and camera frames are drawn with: textures on, no
-        // lighting or depth test, 100 degrees, the eye at z 100.
-        glEnable(GL_TEXTURE_2D);
-        glDisable(GL_LIGHTING);
-        glDisable(GL_DEPTH_TEST);
-        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-        glViewport(0, 0, kWidth, kHeight);
+        savedDataDir_ = DataDir;
+        DataDir = tmp.path() + "/";
+        // The saver's camera: 100 degrees, near plane 0, the eye at z 100.
         glMatrixMode(GL_PROJECTION);
         glLoadIdentity();
         gluPerspective(100.0, static_cast<double>(kWidth) / kHeight, 0.0, 100.0);
@@ -49,7 +46,8 @@ protected:
     }
     void TearDown() override {
         g_options = savedOptions_;
-        DataDirTest::TearDown();
+        DataDir = savedDataDir_;
+        GlTest::TearDown();
     }
 
     // A scene folder with a solid background picture and, when asked, a
@@ -63,36 +61,47 @@ protected:
             tmp.write(folder + "/sun.tga", tga);
             xml += "<Sun file=\"sun.tga\"/>";
         }
-        writeScene(folder, xml + "</Scene>");
+        tmp.write(folder + "/scene.xml", xml + "</Scene>");
     }
 
-    void clear() {
-        glClearColor(0, 0, 0, 1);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    void clear() { clearTo(0, 0, 0); }
+
+    // The colour the background picture shows in the saver's fixed state:
+    // the background sprite drawn alone, read at the centre.
+    Rgba backgroundColour(const Scene& scene) {
+        clear();
+        glDisable(GL_BLEND);
+        scene.backgroundSprite()->draw();
+        capture();
+        return pixel(kWidth / 2, kHeight / 2);
     }
 
-    void readBack() { pixels_ = gl.readPixels(); }
-    // (x, y) with y counted from the bottom.
-    Pixel at(int x, int y) const {
-        const std::size_t i = (static_cast<std::size_t>(y) * kWidth + x) * 4;
-        return {pixels_[i], pixels_[i + 1], pixels_[i + 2]};
+    // Parks every flake far outside the view, still, to look at the rest.
+    static void clearSnow(Scene& scene) {
+        for (int i = 0; i < Scene::kFlakeCount; ++i) {
+            Snowflake& f = *scene.snowflake(i);
+            f.init(f.sprite, 5000, 0, 25, 0, 0, 0);
+        }
+        scene.update();
     }
+
     template <typename Pred>
     int countPixels(Pred pred) const {
         int n = 0;
         for (int y = 0; y < kHeight; ++y)
             for (int x = 0; x < kWidth; ++x)
-                if (pred(at(x, y))) ++n;
+                if (pred(pixel(x, y))) ++n;
         return n;
     }
 
-    platform::OffscreenGl gl{kWidth, kHeight};
+    TempDir tmp;
+    MessageBoxRecorder boxes;
 
 private:
     Options savedOptions_;
-    std::vector<unsigned char> pixels_;
+    std::string savedDataDir_;
 };
 
-inline bool near(const Pixel& p, int r, int g, int b, int tolerance = 6) {
-    return std::abs(p.r - r) <= tolerance && std::abs(p.g - g) <= tolerance && std::abs(p.b - b) <= tolerance;
+inline Rgba scaled(const Rgba& c, double f) {
+    return {static_cast<int>(c.r * f + 0.5), static_cast<int>(c.g * f + 0.5), static_cast<int>(c.b * f + 0.5), c.a};
 }
