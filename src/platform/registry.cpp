@@ -11,6 +11,7 @@
 #include <string>
 
 #include "platform/files.h"
+#include "platform/install_layout.h"
 
 namespace {
 
@@ -93,7 +94,7 @@ namespace platform {
 std::string hivePath(HKEY root) {
     if (root == HKEY_LOCAL_MACHINE) {
         std::string named = envOrEmpty("FLURRYDALE_HKLM");
-        return named.empty() ? std::string("/etc/flurrydale/registry.ini") : named;
+        return named.empty() ? defaultMachineHive() : named;
     }
     if (root == HKEY_CURRENT_USER) {
         std::string named = envOrEmpty("FLURRYDALE_HKCU");

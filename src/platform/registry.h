@@ -2,7 +2,8 @@
 // small text file of sections and values:
 //   [Software\Quillbrook\Flurrydale]
 //   Dir=/path/of/the/installation
-// Hive files: /etc/flurrydale/registry.ini and
+// Hive files: the local-machine hive of the installation the program belongs
+// to (platform/install_layout.h; /etc/flurrydale/registry.ini for /usr) and
 // ${XDG_CONFIG_HOME:-$HOME/.config}/flurrydale/registry.ini, or the files that
 // FLURRYDALE_HKLM and FLURRYDALE_HKCU name. A hive file that is missing,
 // unreadable or malformed reads as a missing key.

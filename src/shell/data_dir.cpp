@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "platform/data_store.h"
 #include "platform/message_box.h"
 #include "platform/registry.h"
 
@@ -39,4 +40,7 @@ void LookUpDataDir() {
     if (length == 0 || length == sizeof dir) return;
     DataDir.assign(dir, length);
     DataDir += "/data/";
+    // A data directory the user may not write to sends the saver's writes
+    // to the user's own store.
+    platform::setVirtualizedRoot(DataDir);
 }
