@@ -247,15 +247,16 @@ void X11Windows::watchForeign(HWND window) {
     watched_[w] = state;
 }
 
+// These answer from what the events already read have told (and a fresh
+// look now and then); they never read events themselves, so that no window
+// procedure runs inside a question about a window.
 bool X11Windows::foreignExists(HWND window) {
-    pumpEvents();
     if (Watched* w = watched(idOf(window))) return !w->gone;
     XWindowAttributes a;
     return queryForeign(idOf(window), &a);
 }
 
 bool X11Windows::foreignVisible(HWND window) {
-    pumpEvents();
     if (Watched* w = watched(idOf(window))) return !w->gone && w->viewable;
     XWindowAttributes a;
     return queryForeign(idOf(window), &a) && a.map_state == IsViewable;
