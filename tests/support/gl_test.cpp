@@ -24,8 +24,8 @@ bool nearColour(const Rgba& actual, const Rgba& expected, int tolerance) {
 namespace {
 platform::OffscreenGl* sharedContext(int width, int height) {
     // Kept to the end of the process: the GL libraries are torn down at exit.
-    static std::map<std::pair<int, int>, platform::OffscreenGl*> contexts;
-    platform::OffscreenGl*& gl = contexts[{width, height}];
+    static auto* contexts = new std::map<std::pair<int, int>, platform::OffscreenGl*>;
+    platform::OffscreenGl*& gl = (*contexts)[{width, height}];
     if (!gl || !gl->ok()) {
         delete gl;
         gl = new platform::OffscreenGl(width, height);
