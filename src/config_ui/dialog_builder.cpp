@@ -1,6 +1,7 @@
 #include "config_ui/dialog_builder.h"
 
 #include <FL/Enumerations.H>
+#include <FL/Fl.H>
 #include <FL/Fl_BMP_Image.H>
 #include <FL/Fl_Check_Button.H>
 
@@ -34,6 +35,7 @@ Fl_Widget* makeWidget(const res::ControlTemplate& c, const res::PixelRect& r, co
         case K::Static: {
             auto* s = new StaticWidget(r.x, r.y, r.w, r.h, c.text, (c.style & res::WordWrap) != 0);
             if (c.style & res::Notify) s->makeClickable(target);
+            s->setClipped(c.id != res::kNoId || (c.style & res::WordWrap));
             return s;
         }
         case K::Picture: {
@@ -55,7 +57,17 @@ Fl_Widget* makeWidget(const res::ControlTemplate& c, const res::PixelRect& r, co
 
 }  // namespace
 
-int dialogFontFace() { return FL_HELVETICA; }
+int dialogFontFace() {
+    // A condensed sans face comes closest to the width of the dialog font
+    // the templates were measured in; fontconfig substitutes the desktop's
+    // sans face where it is missing.
+    static bool registered = false;
+    if (!registered) {
+        Fl::set_font(FL_FREE_FONT, " DejaVu Sans Condensed");
+        registered = true;
+    }
+    return FL_FREE_FONT;
+}
 
 std::unique_ptr<Fl_Image> loadBitmapResource(int bitmapId, double scale) {
     std::string name = res::bitmapFileName(bitmapId);

@@ -44,12 +44,12 @@ void StaticWidget::setText(const std::string& text) {
 void StaticWidget::draw() {
     fl_font(labelfont(), labelsize());
     fl_color(active_r() ? labelcolor() : fl_inactive(labelcolor()));
-    Fl_Align align = FL_ALIGN_TOP_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_CLIP;
+    Fl_Align align = FL_ALIGN_TOP_LEFT | FL_ALIGN_INSIDE;
     if (wrap_) align |= FL_ALIGN_WRAP;
-    fl_push_clip(x(), y(), w(), h());
+    if (clipped_) fl_push_clip(x(), y(), w(), h());
     // No symbols: "@" in a scene's texts is shown as it stands.
     fl_draw(text_.c_str(), x(), y(), w(), h(), align, nullptr, 0);
-    fl_pop_clip();
+    if (clipped_) fl_pop_clip();
 }
 
 int StaticWidget::handle(int event) {

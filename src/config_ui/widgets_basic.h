@@ -38,6 +38,9 @@ public:
     void makeClickable(NotifyTarget target) { clickTarget_ = target; clickable_ = true; }
     // A hand cursor while the mouse is over the text.
     void setHandCursor(bool on) { handCursor_ = on; }
+    // Fixed labels may run past their box where the desktop's font is wider
+    // than the dialog font; texts that change are kept inside it.
+    void setClipped(bool on) { clipped_ = on; }
     bool handCursor() const { return handCursor_; }
     int handle(int event) override;
 
@@ -46,6 +49,7 @@ private:
     bool wrap_;
     bool clickable_ = false;
     bool handCursor_ = false;
+    bool clipped_ = true;
     NotifyTarget clickTarget_;
 };
 
