@@ -43,7 +43,8 @@ public:
     bool loaded() const { return snowflakes_ != nullptr; }
     const std::string& folder() const { return folder_; }
 
-    // For inspection; null when the scene has no such thing.
+    // For inspection (the flakes also for tests and benchmarks that place
+    // them); null when the scene has no such thing.
     Snowflake* snowflake(int i) const;
     const Sprite* snowflakeSprite(int i) const;
     const Sprite* backgroundSprite() const { return backgroundSprite_; }
