@@ -61,6 +61,7 @@ BOOL CConfigure::OnInitDialog() {
     // Before the pages: the scenes page fills its list from the scene list
     // that the view's rendering start-up builds.
     view_.Create(GetSafeHwnd());
+    KeepAbove(view_.hwnd());
 
     for (int i = 0; i < 3; ++i) m_tabs.InsertItem(i, kTabTexts[i]);
 

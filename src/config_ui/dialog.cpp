@@ -6,6 +6,7 @@
 
 #include "platform/desktop_scale.h"
 #include "platform/fltk_handles.h"
+#include "platform/window.h"
 #include "resources/dialogs.h"
 
 namespace dlg {
@@ -26,7 +27,10 @@ public:
     int handle(int event) override {
         if ((event == FL_KEYBOARD || event == FL_SHORTCUT) && owner_->PreTranslateKey(Fl::event_key()))
             return 1;
-        return Fl_Double_Window::handle(event);
+        int handled = Fl_Double_Window::handle(event);
+        // The toolkit may raise its window on a click; owned windows stay on top.
+        if (event == FL_PUSH || event == FL_SHOW) owner_->raiseOwned();
+        return handled;
     }
 
 private:
@@ -173,6 +177,10 @@ LRESULT CDialog::notify(int controlId, int code) {
         else if (controlId == IDCANCEL) OnCancel();
     }
     return 0;
+}
+
+void CDialog::raiseOwned() const {
+    if (keptAbove_ && IsWindow(keptAbove_) && ::IsWindowVisible(keptAbove_)) platform::raiseAboveOwner(keptAbove_);
 }
 
 void CDialog::windowMoved() {

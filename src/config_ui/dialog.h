@@ -76,6 +76,9 @@ public:
 
     // The modal window's moves (called by its window).
     void windowMoved();
+    // A window of ours that this dialog owns and keeps above itself.
+    void KeepAbove(HWND owned) { keptAbove_ = owned; }
+    void raiseOwned() const;
 
 protected:
     const res::DialogTemplate* template_;
@@ -88,6 +91,7 @@ private:
     DialogWindow* modalWindow_ = nullptr;
     std::vector<BuiltControl> controls_;
     std::map<std::pair<int, int>, NotifyHandler> handlers_;
+    HWND keptAbove_ = nullptr;
     bool ended_ = false;
     int result_ = IDCANCEL;
 };

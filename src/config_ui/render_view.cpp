@@ -1,6 +1,7 @@
 #include "config_ui/render_view.h"
 
 #include "config_ui/page_scenes.h"
+#include "platform/fltk_handles.h"
 #include "platform/gl_surface.h"
 #include "platform/window.h"
 #include "render/frame.h"
@@ -105,6 +106,8 @@ void CRenderView::ShowFullScreen(int showAfter) {
     showAfterFullScreen = showAfter;
     SetWindowPos(hwnd_, nullptr, 0, 0, w, h, SWP_NOZORDER);
     ShowWindow(hwnd_, SW_SHOW);
+    // Above everything, the dialog included, whatever raised it last.
+    platform::raiseAboveOwner(hwnd_);
     resizeViewport(w, h);
     fullScreenActive = 1;
 }

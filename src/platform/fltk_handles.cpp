@@ -10,4 +10,10 @@ HWND hwndOfFltkWindow(Fl_Window* window) {
     return hwndFromId(static_cast<uintptr_t>(fl_xid(window)));
 }
 
+void raiseAboveOwner(HWND window) {
+    if (!window || !fl_display) return;
+    XRaiseWindow(fl_display, static_cast<Window>(idFromHwnd(window)));
+    XFlush(fl_display);
+}
+
 }  // namespace platform
