@@ -80,7 +80,11 @@ std::FILE* openForReading(const std::string& path) {
 }
 
 bool fileReadable(const std::string& path) {
-    std::FILE* f = openForReading(path);
+    // A folder opens for reading on Linux but holds nothing to read.
+    struct stat st;
+    std::string resolved = resolveForRead(path);
+    if (::stat(resolved.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return false;
+    std::FILE* f = std::fopen(resolved.c_str(), "rb");
     if (!f) return false;
     std::fclose(f);
     return true;

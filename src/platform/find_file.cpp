@@ -1,15 +1,21 @@
 #include "platform/find_file.h"
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <fnmatch.h>
 #include <sys/stat.h>
 
 #include <cstring>
 #include <string>
+#include <vector>
 
+#include "platform/data_store.h"
+
+// The listing is taken whole when it starts: for a data directory whose
+// writes go to the user's own store, it holds the installed entries and the
+// user's own ones side by side.
 struct FindHandle__ {
-    DIR* dir;
+    std::vector<platform::ListedEntry> entries;
+    std::size_t next;
     std::string pattern;  // the part after the last "/"; "*.*" matches every name
 };
 
@@ -20,16 +26,16 @@ bool nameMatches(const std::string& pattern, const char* name) {
     return fnmatch(pattern.c_str(), name, 0) == 0;
 }
 
-DWORD attributesOf(int dirFd, const char* name) {
+DWORD attributesOf(const std::string& fullPath, const char* name) {
     DWORD attributes = 0;
     struct stat entry;
-    if (fstatat(dirFd, name, &entry, AT_SYMLINK_NOFOLLOW) != 0) return FILE_ATTRIBUTE_NORMAL;
+    if (fstatat(AT_FDCWD, fullPath.c_str(), &entry, AT_SYMLINK_NOFOLLOW) != 0) return FILE_ATTRIBUTE_NORMAL;
     struct stat target = entry;
     if (S_ISLNK(entry.st_mode)) {
         attributes |= FILE_ATTRIBUTE_REPARSE_POINT;
         // The other attributes are those of what the link points at; a
         // dangling link is a reparse point alone.
-        if (fstatat(dirFd, name, &target, 0) != 0) return attributes;
+        if (fstatat(AT_FDCWD, fullPath.c_str(), &target, 0) != 0) return attributes;
     }
     if (S_ISDIR(target.st_mode))
         attributes |= FILE_ATTRIBUTE_DIRECTORY;
@@ -42,12 +48,12 @@ DWORD attributesOf(int dirFd, const char* name) {
 
 // Fills data with the next matching entry; false at the end of the listing.
 bool nextEntry(FindHandle__* handle, WIN32_FIND_DATAA* data) {
-    while (dirent* e = readdir(handle->dir)) {
-        if (!nameMatches(handle->pattern, e->d_name)) continue;
-        std::size_t len = std::strlen(e->d_name);
-        if (len >= sizeof data->cFileName) continue;  // cannot be named in the record
-        std::memcpy(data->cFileName, e->d_name, len + 1);
-        data->dwFileAttributes = attributesOf(dirfd(handle->dir), e->d_name);
+    while (handle->next < handle->entries.size()) {
+        const platform::ListedEntry& e = handle->entries[handle->next++];
+        if (!nameMatches(handle->pattern, e.name.c_str())) continue;
+        if (e.name.size() >= sizeof data->cFileName) continue;  // cannot be named in the record
+        std::memcpy(data->cFileName, e.name.c_str(), e.name.size() + 1);
+        data->dwFileAttributes = attributesOf(e.fullPath, e.name.c_str());
         return true;
     }
     return false;
@@ -61,9 +67,10 @@ HANDLE_FIND FindFirstFileA(const char* pattern, WIN32_FIND_DATAA* data) {
     std::size_t slash = p.rfind('/');
     std::string folder = slash == std::string::npos ? "." : p.substr(0, slash);
     if (folder.empty()) folder = "/";
-    DIR* dir = opendir(folder.c_str());
-    if (!dir) return INVALID_FIND_HANDLE;
-    FindHandle__* handle = new FindHandle__{dir, slash == std::string::npos ? p : p.substr(slash + 1)};
+    std::vector<platform::ListedEntry> entries;
+    if (!platform::mergedListing(folder, entries)) return INVALID_FIND_HANDLE;
+    FindHandle__* handle =
+        new FindHandle__{std::move(entries), 0, slash == std::string::npos ? p : p.substr(slash + 1)};
     if (!nextEntry(handle, data)) {
         FindClose(handle);
         return INVALID_FIND_HANDLE;
@@ -78,7 +85,6 @@ BOOL FindNextFileA(HANDLE_FIND handle, WIN32_FIND_DATAA* data) {
 
 BOOL FindClose(HANDLE_FIND handle) {
     if (!handle) return FALSE;
-    closedir(handle->dir);
     delete handle;
     return TRUE;
 }

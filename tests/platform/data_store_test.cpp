@@ -10,6 +10,7 @@
 
 #include "platform/data_store.h"
 #include "platform/files.h"
+#include "platform/find_file.h"
 #include "platform/install_layout.h"
 #include "support/temp_dir.h"
 
@@ -145,6 +146,32 @@ TEST_F(DataStoreTest, ListingShowsTheUsersScenesBesideTheInstalledOnes) {
 
     EXPECT_FALSE(platform::mergedListing(data + "Missing", entries));
     EXPECT_TRUE(entries.empty());
+}
+
+// The directory listing the scene discovery uses sees the user's own scene
+// folders, with the attributes of the copy that is read.
+TEST_F(DataStoreTest, FindFileListsTheUsersFoldersToo) {
+    redirect();
+    tmp.write("home/flurrydale/Cabin/scene.xml", "my cabin");
+    tmp.write("home/flurrydale/notes.txt", "x");
+    std::map<std::string, DWORD> seen;
+    WIN32_FIND_DATAA fd;
+    HANDLE_FIND h = FindFirstFileA((data + "/*.*").c_str(), &fd);
+    ASSERT_NE(h, INVALID_FIND_HANDLE);
+    do {
+        seen[fd.cFileName] = fd.dwFileAttributes;
+    } while (FindNextFileA(h, &fd));
+    FindClose(h);
+    EXPECT_EQ(seen["Cabin"], FILE_ATTRIBUTE_DIRECTORY);
+    EXPECT_EQ(seen["Alpine"], FILE_ATTRIBUTE_DIRECTORY);
+    EXPECT_EQ(seen["notes.txt"], FILE_ATTRIBUTE_NORMAL);
+    EXPECT_TRUE(platform::fileReadable(data + "Cabin/scene.xml"));
+}
+
+TEST_F(DataStoreTest, AFolderIsNotAReadableFile) {
+    tmp.mkdir("inst/data/Odd/scene.xml");
+    EXPECT_FALSE(platform::fileReadable(data + "Odd/scene.xml"));
+    EXPECT_TRUE(platform::fileReadable(data + "Alpine/scene.xml"));
 }
 
 TEST_F(DataStoreTest, WritableOrMissingDataDirIsNotRedirected) {
