@@ -15,9 +15,12 @@ void openLink(const char* url) {
     ShellExecuteA(nullptr, "open", url, nullptr, nullptr, SW_SHOWNORMAL);
 }
 
-// The saver window must not stay above the question.
+// The question is answered over the desktop: the saver window must not stay
+// above the box. The full-screen window is kept above everything else by the
+// X server, so it is hidden as well; the run ends right after the prompts.
 void letBoxesAbove(HWND saverWindow) {
     SetWindowPos(saverWindow, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
+    if (IsWindow(saverWindow)) ShowWindow(saverWindow, SW_HIDE);
 }
 
 }  // namespace
