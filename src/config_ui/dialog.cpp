@@ -75,7 +75,13 @@ bool CDialog::Create(CWnd& parent) {
 }
 
 int CDialog::DoModal() {
-    if (!template_ || group_) return -1;
+    if (!BeginModal()) return -1;
+    while (!ended_ && modalWindow_->shown()) Fl::wait(1e20);
+    return FinishModal();
+}
+
+bool CDialog::BeginModal() {
+    if (!template_ || group_) return false;
     const int w = units_.x(template_->cx), h = units_.y(template_->cy);
     Fl_Group* current = Fl_Group::current();
     Fl_Group::current(nullptr);
@@ -99,7 +105,11 @@ int CDialog::DoModal() {
     modalWindow_->show();
     OnInitDialog();
     if (!ended_) OnShowWindow(TRUE);
-    while (!ended_ && modalWindow_->shown()) Fl::wait(1e20);
+    return true;
+}
+
+int CDialog::FinishModal() {
+    if (!modalWindow_) return -1;
     modalWindow_->hide();
     Fl::flush();
     return ended_ ? result_ : IDCANCEL;

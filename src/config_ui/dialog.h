@@ -37,6 +37,11 @@ public:
     // Builds, initialises and shows the dialog as a modal window and runs
     // the toolkit's loop until EndDialog; returns EndDialog's result.
     int DoModal();
+    // DoModal in two halves, for callers that run the loop themselves:
+    // BeginModal builds, shows and initialises (false when it cannot), and
+    // FinishModal hides the window and answers the result.
+    bool BeginModal();
+    int FinishModal();
     void EndDialog(int result);
     bool modalEnded() const { return ended_; }
 

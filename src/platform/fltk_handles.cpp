@@ -7,6 +7,9 @@ namespace platform {
 
 HWND hwndOfFltkWindow(Fl_Window* window) {
     if (!window || !window->shown()) return nullptr;
+    // The toolkit has its own connection: make sure the server knows the
+    // window before another connection names it (as an owner, say).
+    XSync(fl_display, False);
     return hwndFromId(static_cast<uintptr_t>(fl_xid(window)));
 }
 
