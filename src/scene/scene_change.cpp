@@ -6,6 +6,7 @@
 #include "catalogue/current_scenario.h"
 #include "catalogue/scenario.h"
 #include "scene/current_scene.h"
+#include "scene/fade.h"
 #include "scene/scene.h"
 #include "settings/options.h"
 
@@ -14,7 +15,13 @@ int frameCounter = 0;
 void runSceneChangeStep(Scene*& scene, Scenario* scenario, int changeSkyDuring, int& counter) {
     const int enabledScenes = scenario ? scenario->countEnabled() : 0;
     if (enabledScenes > 1 && changeSkyDuring != 0 && scene) {
-        if (scene->fade(counter)) {
+        // A scene that could not be loaded draws nothing and never asks for
+        // a change itself; it still gives way when its turn is over, so one
+        // broken folder cannot stop the rotation and leave the screen black.
+        const bool due = scene->loaded()
+                             ? scene->fade(counter)
+                             : fadeQuadsAt(counter, g_options.changeFrequency).changeDue;
+        if (due) {
             const std::string next = scenario->choosePath();
             replaceScene(scene, next.c_str());
             counter = 0;

@@ -9,6 +9,7 @@
 #include "catalogue/scenario.h"
 #include "scene/scene.h"
 #include "scene/scene_change.h"
+#include "settings/options.h"
 #include "support/data_dir_test.h"
 
 namespace {
@@ -64,4 +65,32 @@ TEST_F(SceneChangeOff, CountsWithoutAListAndSaturates) {
     runSceneChangeStep(scene, nullptr, 1, counter);
     runSceneChangeStep(scene, nullptr, 1, counter);
     EXPECT_EQ(counter, INT_MAX);
+}
+
+// A broken scene in the rotation shows black for its turn and then gives way
+// to the next enabled scene, instead of holding the screen for good.
+TEST_F(SceneChangeOff, BrokenSceneGivesWayWhenItsTurnIsOver) {
+    writeScene("good", "<Scene/>");
+    tmp.mkdir("broken");  // listed, but its scene.xml has gone since
+    tmp.write("list.xml",
+              "<S><Scenes><Scene path=\"good\"/><Scene path=\"broken\"/></Scenes></S>");
+    Scenario list;
+    list.load("list.xml");
+    ASSERT_EQ(list.count(), 2);
+    while (list.choosePath() != "broken") {
+    }
+    const int savedFrequency = g_options.changeFrequency;
+    g_options.changeFrequency = 1;
+    Scene* scene = new Scene("broken");
+    ASSERT_FALSE(scene->loaded());
+    int counter = 0;
+    // Counts 0 to 2099: the broken scene stays; the step at 2100 replaces it.
+    for (int frame = 0; frame < 2100; ++frame) runSceneChangeStep(scene, &list, 1, counter);
+    EXPECT_EQ(scene->folder(), "broken");
+    runSceneChangeStep(scene, &list, 1, counter);
+    EXPECT_EQ(scene->folder(), "good");
+    EXPECT_TRUE(scene->loaded());
+    EXPECT_EQ(counter, 1);
+    delete scene;
+    g_options.changeFrequency = savedFrequency;
 }
