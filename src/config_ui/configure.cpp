@@ -30,6 +30,7 @@ const char* const kNoSceneText =
 void runConfigurationDialog() {
     Fl::scheme("gtk+");
     Fl::background(240, 240, 240);
+    platform::installTerminationHandler();
     CConfigure dialog;
     dialog.DoModal();
 }

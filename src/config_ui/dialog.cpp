@@ -76,7 +76,12 @@ bool CDialog::Create(CWnd& parent) {
 
 int CDialog::DoModal() {
     if (!BeginModal()) return -1;
-    while (!ended_ && modalWindow_->shown()) Fl::wait(1e20);
+    while (!ended_ && modalWindow_->shown()) {
+        // A termination request ends the dialog as Cancel does. The wait is
+        // bounded so that the request is seen when nothing else wakes us.
+        if (platform::terminationRequested()) EndDialog(IDCANCEL);
+        else Fl::wait(0.25);
+    }
     return FinishModal();
 }
 
