@@ -154,11 +154,15 @@ TEST_F(Configure, FullScreenPreviewReturnsShownOrHidden) {
         EXPECT_EQ(view.fullScreenActive, 1);
         EXPECT_EQ(viewRect(), (RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}));
         EXPECT_TRUE(viewShown());
-        // Moving the mouse over it does not end it; a real click does.
-        ASSERT_EQ(std::system("xdotool mousemove 300 300 sleep 0.1 mousemove 900 700"), 0);
+        // Moving the mouse over it does not end it; a click does. The events
+        // go to the view itself: other tests may open windows on this server.
+        const std::string id = std::to_string(idFromHwnd(view.hwnd()));
+        ASSERT_EQ(std::system(("xdotool mousemove --window " + id + " 300 300 sleep 0.1 mousemove --window " +
+                               id + " 900 700").c_str()),
+                  0);
         settle(100);
         EXPECT_EQ(view.fullScreenActive, 1);
-        ASSERT_EQ(std::system("xdotool click 1"), 0);
+        ASSERT_EQ(std::system(("xdotool click --window " + id + " 1").c_str()), 0);
         settle(150);
         EXPECT_EQ(view.fullScreenActive, 0) << "tab " << c.tab;
         EXPECT_EQ(viewShown(), c.shownAfter) << "tab " << c.tab;
