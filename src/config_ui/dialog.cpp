@@ -24,9 +24,8 @@ public:
         Fl_Double_Window::resize(x, y, w, h);
         if (moved && shown()) owner_->windowMoved();
     }
+    CDialog* owner() const { return owner_; }
     int handle(int event) override {
-        if ((event == FL_KEYBOARD || event == FL_SHORTCUT) && owner_->PreTranslateKey(Fl::event_key()))
-            return 1;
         int handled = Fl_Double_Window::handle(event);
         // The toolkit may raise its window on a click; owned windows stay on top.
         if (event == FL_PUSH || event == FL_SHOW) owner_->raiseOwned();
@@ -37,6 +36,23 @@ private:
     static void onClose(Fl_Widget*, void* owner) { static_cast<CDialog*>(owner)->notify(IDCANCEL, BN_CLICKED); }
     CDialog* owner_;
 };
+
+namespace {
+
+// Keys go to the focused widget before its window sees them, so the modal
+// dialog's key filter sits in front of the toolkit's delivery.
+int dispatchWithKeyFilter(int event, Fl_Window* window) {
+    if (event == FL_KEYBOARD || event == FL_SHORTCUT || event == FL_KEYUP) {
+        Fl_Window* top = window;
+        while (top && top->window()) top = top->window();
+        if (auto* dialog = dynamic_cast<DialogWindow*>(top ? top : Fl::first_window())) {
+            if (dialog->owner()->PreTranslateKey(Fl::event_key())) return 1;
+        }
+    }
+    return Fl::handle_(event, window);
+}
+
+}  // namespace
 
 CDialog::CDialog(int templateId)
     : template_(res::findDialogTemplate(templateId)), units_(res::scaleFromDpi(platform::desktopDpi())) {}
@@ -104,6 +120,7 @@ bool CDialog::BeginModal() {
     modalWindow_->set_modal();
     Fl_Group::current(current);
     ended_ = false;
+    Fl::event_dispatch(dispatchWithKeyFilter);
     // The window is shown before the dialog initialises itself, so that
     // windows the initialisation creates can be owned by it. Nothing is
     // drawn until the initialisation returns to the loop.
@@ -115,6 +132,7 @@ bool CDialog::BeginModal() {
 
 int CDialog::FinishModal() {
     if (!modalWindow_) return -1;
+    if (Fl::event_dispatch() == dispatchWithKeyFilter) Fl::event_dispatch(nullptr);
     modalWindow_->hide();
     Fl::flush();
     return ended_ ? result_ : IDCANCEL;

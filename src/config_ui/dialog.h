@@ -52,7 +52,8 @@ public:
     // The modal window moved on the screen (x, y: its client origin).
     virtual void OnMove(int x, int y) { (void)x; (void)y; }
     virtual void OnShowWindow(BOOL show) { (void)show; }
-    // Keys the modal window receives; true swallows the key.
+    // Every key event bound for the modal window (or the focused widget in
+    // it), before the toolkit delivers it; true swallows the key.
     virtual bool PreTranslateKey(int key) { (void)key; return false; }
 
     // The widget of a control, or nullptr.

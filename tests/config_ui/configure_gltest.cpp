@@ -183,12 +183,21 @@ TEST_F(Configure, EscAndEnterEndTheFullScreenPreviewWithoutReachingTheDialog) {
     for (int key : {FL_Escape, FL_Enter}) {
         click(dialog.get(), IDC_PREVIEW);
         Fl::e_keysym = key;
-        EXPECT_EQ(dialog->window()->handle(FL_SHORTCUT), 1);
+        EXPECT_EQ(Fl::handle(FL_KEYBOARD, dialog->window()), 1);
         EXPECT_EQ(view.fullScreenActive, 0);
     }
+    // Other keys do not reach the dialog either: space on the focused OK
+    // button would close it.
+    dialog->GetDlgItem(IDC_OK)->take_focus();
+    click(dialog.get(), IDC_PREVIEW);
+    Fl::e_keysym = ' ';
+    Fl::handle(FL_KEYBOARD, dialog->window());
+    EXPECT_EQ(view.fullScreenActive, 1);
+    EXPECT_FALSE(dialog->modalEnded());
+    view.RestoreHome();
     // At home the keys are the dialog's again: Enter presses OK.
     Fl::e_keysym = FL_Enter;
-    dialog->window()->handle(FL_SHORTCUT);
+    Fl::handle(FL_KEYBOARD, dialog->window());
     EXPECT_TRUE(dialog->modalEnded());
 }
 
