@@ -81,6 +81,7 @@ void Scene::load() {
         sunSprite_->set(sunTexture_, 0, 50, -99, 60, 60);
     }
 
+    flakeBatch_ = SpriteBatch(kFlakeCount);
     snowflakeSprites_ = new Sprite*[kFlakeCount];
     snowflakes_ = new Snowflake*[kFlakeCount];
     for (int i = 0; i < kFlakeCount; ++i) {
@@ -129,14 +130,24 @@ Scene::~Scene() {
     delete[] snowflakes_;
 }
 
-void Scene::draw() {
-    if (!loaded()) return;
+void Scene::drawBackdrop() {
     glDisable(GL_BLEND);
     backgroundSprite_->draw();
     glEnable(GL_BLEND);
     if (sunSprite_) sunSprite_->draw();
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    for (int i = 0; i < kFlakeCount; ++i) snowflakeSprites_[i]->draw();
+}
+
+void Scene::draw() {
+    if (!loaded()) return;
+    drawBackdrop();
+    flakeBatch_.draw(snowflakeSprites_, kFlakeCount);
+}
+
+void Scene::drawSnowflakesOneByOne() {
+    if (!loaded()) return;
+    drawBackdrop();
+    drawSpritesOneByOne(snowflakeSprites_, kFlakeCount);
 }
 
 void Scene::update() {
