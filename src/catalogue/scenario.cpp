@@ -76,6 +76,14 @@ bool Scenario::save(const char* fileName) {
     int i = 0;
     for (tinyxml2::XMLElement* e = firstSceneElement(*document_); e && i < count_; e = e->NextSiblingElement(), ++i)
         e->SetAttribute("enabled", enabled_[i]);
+    // Stray text beside the root parses, but once printed it would not parse
+    // again and the next load would lose every flag; it means nothing, so it
+    // is left out of the file.
+    for (tinyxml2::XMLNode* n = document_->FirstChild(); n;) {
+        tinyxml2::XMLNode* next = n->NextSibling();
+        if (n->ToText()) document_->DeleteChild(n);
+        n = next;
+    }
     tinyxml2::XMLPrinter printer;
     document_->Print(&printer);
     return platform::writeFileAtomically(DataDir + "/" + fileName, printer.CStr());
