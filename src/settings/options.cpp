@@ -7,6 +7,7 @@
 #include "platform/files.h"
 #include "platform/message_box.h"
 #include "settings/int_text.h"
+#include "settings/run_overrides.h"
 #include "shell/data_dir.h"
 
 // Constant-initialised (the record has only constant member initialisers),
@@ -57,9 +58,8 @@ void reportUnreadable(const std::string& path) {
     MessageBoxA(nullptr, "Error opening file for reading", path.c_str(), MB_OK);
 }
 
-}  // namespace
-
-void Options::load(const char* fileName) {
+// Reads the file into record; on failure every field keeps its value.
+void readInto(Options& record, const char* fileName) {
     std::string shown;
     const std::string path = settingsPath(fileName, &shown);
     std::string text;
@@ -79,10 +79,24 @@ void Options::load(const char* fileName) {
         if (!element) continue;
         const char* value = element->Attribute(f.attribute);
         if (!value)
-            this->*f.member = f.absentDefault;
+            record.*f.member = f.absentDefault;
         else
-            readDecimalInt(value, &(this->*f.member));  // unreadable text keeps the field
+            readDecimalInt(value, &(record.*f.member));  // unreadable text keeps the field
     }
+}
+
+}  // namespace
+
+void Options::load(const char* fileName) {
+    if (this != &g_options) {
+        readInto(*this, fileName);
+        return;
+    }
+    // The file holds the user's values; settings given for this run only go
+    // over them again afterwards.
+    Options stored = storedOptions(*this);
+    readInto(stored, fileName);
+    adoptStoredOptions(*this, stored);
 }
 
 void Options::save(const char* fileName) const {
@@ -90,6 +104,8 @@ void Options::save(const char* fileName) const {
     // any other failed save this is not reported.
     const std::string path = settingsPath(fileName, nullptr);
     if (path.empty()) return;
+    // A run's own settings are never written in place of the user's.
+    const Options record = this == &g_options ? storedOptions(*this) : *this;
     tinyxml2::XMLDocument doc;
     doc.InsertEndChild(doc.NewDeclaration("xml version=\"1.0\""));
     tinyxml2::XMLElement* root = doc.NewElement("OPTIONS");
@@ -100,7 +116,7 @@ void Options::save(const char* fileName) const {
             element = doc.NewElement(f.element);
             root->InsertEndChild(element);
         }
-        element->SetAttribute(f.attribute, static_cast<int>(this->*f.member));
+        element->SetAttribute(f.attribute, static_cast<int>(record.*f.member));
     }
     tinyxml2::XMLPrinter printer;
     doc.Print(&printer);

@@ -21,9 +21,12 @@ struct Options {
     int32_t changeFrequency = 5;
 
     // Reads DataDir + "/" + fileName into this record; every caller passes
-    // "options.xml".
+    // "options.xml". For g_options, settings given for the run only
+    // (settings/run_overrides.h) go over what the file holds.
     void load(const char* fileName);
     // Writes this record to DataDir + "/" + fileName, replacing the file.
+    // For g_options, the user's stored values are written in place of the
+    // run's own settings.
     void save(const char* fileName) const;
 };
 
