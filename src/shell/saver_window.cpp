@@ -1,5 +1,6 @@
 #include "shell/saver_window.h"
 
+#include <cstdint>
 #include <cstdlib>
 
 #include "platform/gl_surface.h"
@@ -43,7 +44,8 @@ void onCreate(HWND window) {
     if (IsFullScreen) ShowCursor(FALSE);
     LookUpDataDir();
     g_options.load("options.xml");
-    if (IsFullScreen) g_options.RunCount += 1;
+    // A hand-edited count at the top of the range stays there.
+    if (IsFullScreen && g_options.RunCount < INT32_MAX) g_options.RunCount += 1;
     g_options.save("options.xml");
     renderDC = GetDC(window);
     setupPixelFormat(window);

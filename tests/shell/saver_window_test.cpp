@@ -103,6 +103,12 @@ TEST_F(SaverWindowTest, FullScreenWindowCountsTheRunAndHidesTheCursorForItsLife)
     EXPECT_EQ(promptBoxes(), 0);
 }
 
+TEST_F(SaverWindowTest, RunCountAtTheTopOfItsRangeDoesNotWrap) {
+    writeOptions("<RunCount v=\"2147483647\"/>");
+    fullScreen();
+    EXPECT_EQ(g_options.RunCount, 2147483647);
+}
+
 TEST_F(SaverWindowTest, PreviewFillsItsParentIgnoresInputAndRewritesTheSettings) {
     writeOptions("<RunCount v=\"5\"/><Unknown v=\"1\"/>");
     HWND parent = platform::createInMemoryForeignWindow(320, 200);
