@@ -18,6 +18,8 @@ const double kNearPlane = 0.0;  // every point in front of the eye gets depth 1
 const double kFarPlane = 100.0;
 const double kKeptAspect = 1.6;
 
+FrameOverlay g_overlay = nullptr;
+
 }  // namespace
 
 ViewportLayout computeViewport(int windowWidth, int windowHeight, bool keepAspect) {
@@ -51,6 +53,8 @@ void resizeViewport(int width, int height) {
     }
 }
 
+void setFrameOverlay(FrameOverlay overlay) { g_overlay = overlay; }
+
 void renderFrame() {
     if (!currentScene) return;
     frameStatsBegin();
@@ -66,6 +70,7 @@ void renderFrame() {
     // May replace currentScene; the frame then ends on the old one's black quad.
     runSceneChangeStep();
     glPopMatrix();
+    if (g_overlay) g_overlay();
     glFlush();
     SwapBuffers(renderDC);
     frameStatsEnd();

@@ -23,3 +23,8 @@ void resizeViewport(int width, int height);
 // Draws, presents and, when a scene's time is up, changes the current scene.
 // Does nothing without a current scene.
 void renderFrame();
+
+// Something drawn over every frame just before it is presented (such as the
+// frame rate of a hack run); none unless set. Null removes it.
+using FrameOverlay = void (*)();
+void setFrameOverlay(FrameOverlay overlay);
