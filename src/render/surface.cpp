@@ -88,6 +88,8 @@ void rebuildScenario() {
     currentScenario->load(kScenarioFile);
 }
 
+}  // namespace
+
 void setFixedGlState() {
     glEnable(GL_LIGHTING);
     glEnable(GL_LIGHT0);
@@ -99,8 +101,6 @@ void setFixedGlState() {
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
 }
-
-}  // namespace
 
 void initRendering() {
     platform::seedRandom(static_cast<unsigned int>(platform::calendarTime()));

@@ -15,6 +15,11 @@ extern bool accumBufferUsable;
 // and set-up goes on.
 void setupPixelFormat(HWND window);
 
+// The fixed GL state every frame is drawn in: lighting with the default
+// light and colour material, flat shading, 2D texturing, alpha blending.
+// Part of initRendering; also for drawing frames without a window.
+void setFixedGlState();
+
 // Brings a window whose context is current to the state frames need: seeds
 // the random generator, rebuilds and loads the scene list, builds the first
 // scene, sets the fixed GL state and loads the shaders where OpenGL 2.0 is

@@ -102,8 +102,12 @@ void Scene::load() {
     fadeSprite_->red = fadeSprite_->green = fadeSprite_->blue = 0.0f;
 
     // Shown for the first time with the snow already spread over the whole
-    // height and drifting with the wind.
-    for (int i = 0; i < kWarmUpSteps; ++i) update();
+    // height and drifting with the wind. Only the last step's writes to the
+    // sprites are ever drawn, so the steps before it move the flakes alone;
+    // this is most of the time a scene change takes.
+    for (int n = 0; n < kWarmUpSteps - 1; ++n)
+        for (int i = 0; i < kFlakeCount; ++i) snowflakes_[i]->advance();
+    update();
 }
 
 Scene::~Scene() {

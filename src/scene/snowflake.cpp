@@ -3,10 +3,6 @@
 #include "platform/random.h"
 #include "render/sprite.h"
 
-namespace {
-constexpr float kFloor = -120.0f;
-}
-
 void Snowflake::init(Sprite* s, float x0, float y0, float z0, float vx0, float vy0, float vz0) {
     sprite = s;
     x = x0;
