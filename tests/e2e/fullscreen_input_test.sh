@@ -14,7 +14,7 @@ for input in "key a" "key Shift_L" "key Alt_L" "click 1" "click 2" "click 3"; do
     xdotool click 4 click 5 keyup b
     expect_running 0.3
     xdotool $input
-    expect_exit 3
+    expect_exit 5
     runs=$((runs + 1))
     [ "$(option RunCount)" = $runs ] || fail "RunCount $(option RunCount) after '$input'"
 done

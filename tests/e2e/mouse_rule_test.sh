@@ -20,11 +20,11 @@ run_moves() {
         shift 2
     done
     if [ "$ends" = yes ]; then
-        expect_exit 3
+        expect_exit 5
     else
         expect_running 0.4
         xdotool key Escape
-        expect_exit 3
+        expect_exit 5
     fi
 }
 

@@ -37,7 +37,7 @@ for ending in unmap destroy; do
         wait "$HOST_PID" || true
     fi
     HOST_PID_DONE=$HOST_PID
-    expect_exit 3
+    expect_exit 5
     kill -KILL "$HOST_PID_DONE" 2>/dev/null || true
     HOST_PID=""
     [ "$(option RunCount)" = 4 ] || fail "a preview changed RunCount"

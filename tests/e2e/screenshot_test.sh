@@ -14,7 +14,7 @@ import -window root "$T/a.ppm"
 sleep 0.4
 import -window root "$T/b.ppm"
 xdotool key Return
-expect_exit 3
+expect_exit 5
 [ -n "${E2E_SHOT_DIR:-}" ] && convert "$T/a.ppm" "$E2E_SHOT_DIR/e2e-fullscreen.png"
 
 # Share of pixels darker than 4% (black clear colour or no picture).

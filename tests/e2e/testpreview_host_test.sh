@@ -19,6 +19,6 @@ children=$(xwininfo -children -id "$id" | grep -c '^ *0x')
 [ "$children" -ge 1 ] || fail "no preview window inside the host"
 
 kill -TERM "$SAVER_PID"
-expect_exit 3
+expect_exit 5
 [ "$(option RunCount)" = 7 ] || fail "a preview changed RunCount to $(option RunCount)"
 pass "test-preview host 480 x 270 at 720, 405 with the preview inside"
