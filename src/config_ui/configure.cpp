@@ -134,7 +134,7 @@ void CConfigure::OnShowWindow(BOOL show) {
 
 void CConfigure::OnPreview() { view_.ShowFullScreen(m_tabs.GetCurSel() == 0 ? 1 : 0); }
 
-void CConfigure::OnHelp() { ShellExecuteA(GetSafeHwnd(), nullptr, HelpUrl, nullptr, nullptr, 0); }
+void CConfigure::OnHelp() { ShellExecuteA(GetSafeHwnd(), nullptr, helpPageAddress().c_str(), nullptr, nullptr, 0); }
 
 bool CConfigure::PreTranslateKey(int key) {
     // While the preview covers the screen no key reaches the dialog; Esc and

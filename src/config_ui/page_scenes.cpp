@@ -129,4 +129,4 @@ void CPage1::OnAuthorClicked() {
     ShellExecuteA(GetSafeHwnd(), nullptr, address.c_str(), nullptr, nullptr, 0);
 }
 
-void CPage1::OnGetMore() { ShellExecuteA(nullptr, "open", GalleryUrl, nullptr, nullptr, SW_SHOWNORMAL); }
+void CPage1::OnGetMore() { ShellExecuteA(nullptr, "open", galleryPageAddress().c_str(), nullptr, nullptr, SW_SHOWNORMAL); }

@@ -1,5 +1,8 @@
 #include "shell/web_links.h"
 
+#include "platform/install_layout.h"
+#include "shell/data_dir.h"
+
 #define QUILLBROOK_SITE "https://www.quillbrook.example/"
 
 const char* const GalleryUrl = QUILLBROOK_SITE "flurrydale/gallery.php";
@@ -9,3 +12,13 @@ const char* const VersionCheckUrl = QUILLBROOK_SITE "flurrydale/version.php?vers
 const char* const BrightwaterPageUrl = QUILLBROOK_SITE "brightwater/";
 const char* const SkyloftPageUrl = QUILLBROOK_SITE "skyloft/";
 const char* const AuthorRedirectUrl = QUILLBROOK_SITE "redirect.php?author=";
+
+namespace {
+std::string installedOr(const char* page, const char* web) {
+    std::string local = platform::installedHelpPage(DataDir, page);
+    return local.empty() ? std::string(web) : local;
+}
+}  // namespace
+
+std::string helpPageAddress() { return installedOr("index.html", HelpUrl); }
+std::string galleryPageAddress() { return installedOr("making-scenes.html", GalleryUrl); }

@@ -2,6 +2,8 @@
 // the user's browser. Read-only for the whole process.
 #pragma once
 
+#include <string>
+
 // The gallery of further scenes ("Get more" on the scenes page).
 extern const char* const GalleryUrl;
 // The help page (the dialog's Help button).
@@ -15,3 +17,9 @@ extern const char* const BrightwaterPageUrl;
 extern const char* const SkyloftPageUrl;
 // Fixed start of the author-redirect page; the author's name is appended.
 extern const char* const AuthorRedirectUrl;
+
+// What the dialog's Help and "Get more" buttons open: the help page and the
+// guide to making scenes installed beside the data directory when they are
+// there (they also work offline), else the pages on the web site.
+std::string helpPageAddress();
+std::string galleryPageAddress();
