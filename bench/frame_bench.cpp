@@ -199,6 +199,9 @@ int main(int argc, char** argv) {
     const std::string sceneName = argc > 2 ? argv[2] : "AlpinePeaks";
     const int rounds = argc > 3 ? std::max(1, std::atoi(argv[3])) : 15;
 
+    // Where the start-up goes: the window, the context, the rendering
+    // start (scene list and first scene) and the first frame.
+    const double startWall = wallMillis();
     WNDCLASSEXA wc = {};
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = windowProc;
@@ -218,8 +221,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "bench_frame: no GL context\n");
         return 1;
     }
+    const double contextWall = wallMillis();
     g_options = Options{};
     initRendering();
+    const double initWall = wallMillis();
     // The same scene every run, with the same snow.
     platform::seedRandom(1);
     replaceScene(currentScene, sceneName.c_str());
@@ -228,7 +233,14 @@ int main(int argc, char** argv) {
         return 1;
     }
     resizeViewport(kWidth, kHeight);
+    const double firstFrameStart = wallMillis();
+    renderFrame();
+    glFinish();
+    const double firstFrameEnd = wallMillis();
     std::printf("renderer %s\n", reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
+    std::printf("start_window_and_context_ms %.1f\n", contextWall - startWall);
+    std::printf("start_rendering_start_ms %.1f\n", initWall - contextWall);
+    std::printf("start_first_frame_ms %.1f\n", firstFrameEnd - firstFrameStart);
     std::printf("scene %s\n", sceneName.c_str());
 
     // Between the fades: the steady frame of a scene.

@@ -14,6 +14,7 @@ double g_frameCpuMs = 0;
 double g_frameStartCpuMs = 0;
 double g_firstFrameWallMs = 0;
 double g_firstFrameCpuMs = 0;
+double g_firstFrameShownUnixMs = 0;
 
 double millis(clockid_t clock) {
     timespec ts;
@@ -24,9 +25,9 @@ double millis(clockid_t clock) {
 void report() {
     std::fprintf(stderr,
                  "flurrydale: frame stats: frames=%lld frame_cpu_ms=%.1f process_cpu_ms=%.1f "
-                 "wall_ms=%.1f\n",
+                 "wall_ms=%.1f first_frame_unix_ms=%.1f\n",
                  g_frames, g_frameCpuMs, millis(CLOCK_PROCESS_CPUTIME_ID) - g_firstFrameCpuMs,
-                 millis(CLOCK_MONOTONIC) - g_firstFrameWallMs);
+                 millis(CLOCK_MONOTONIC) - g_firstFrameWallMs, g_firstFrameShownUnixMs);
 }
 
 bool enabled() {
@@ -51,5 +52,6 @@ void frameStatsBegin() {
 void frameStatsEnd() {
     if (g_state != State::On) return;
     g_frameCpuMs += millis(CLOCK_PROCESS_CPUTIME_ID) - g_frameStartCpuMs;
+    if (g_frames == 0) g_firstFrameShownUnixMs = millis(CLOCK_REALTIME);
     ++g_frames;
 }
