@@ -2,8 +2,9 @@
 // and presenting. Format 1 is our default configuration (double-buffered
 // RGBA with depth), whose visual our windows are created with; a format with
 // another visual gets a GL child window of that visual laid over the whole
-// window, since an X window's visual is fixed at creation. A foreign window
-// offers only the configurations of its own visual.
+// window, since an X window's visual is fixed at creation. A foreign window,
+// and a window of ours made with another visual (a child taking that of a
+// foreign parent), offers only the configurations of its own visual.
 #include <GL/glx.h>
 #include <GL/glxext.h>
 
@@ -93,7 +94,7 @@ public:
     explicit GlxSurfaces(Display* d) : d_(d) { load(); }
 
     const std::vector<PIXELFORMATDESCRIPTOR>& formatsFor(HWND window) override {
-        if (detail::findWindow(window)) return descriptions_;
+        if (offersAllFormats(window)) return descriptions_;
         XWindowAttributes a;
         ErrorTrap trap;
         if (!XGetWindowAttributes(d_, static_cast<Window>(idFromHwnd(window)), &a) || trap.failed()) {
@@ -102,11 +103,15 @@ public:
         VisualID visual = XVisualIDFromVisual(a.visual);
         auto it = byVisual_.find(visual);
         if (it == byVisual_.end()) {
+            // Double-buffered formats with depth first, so that the first
+            // format of a visual is one frames can be drawn with.
             auto& list = byVisual_[visual];
-            for (size_t i = 0; i < formats_.size(); ++i) {
-                if (formats_[i].visual == visual) {
-                    list.first.push_back(formats_[i]);
-                    list.second.push_back(descriptions_[i]);
+            for (int pass = 0; pass < 2; ++pass) {
+                for (size_t i = 0; i < formats_.size(); ++i) {
+                    if (formats_[i].visual == visual && drawsFrames(descriptions_[i]) == (pass == 0)) {
+                        list.first.push_back(formats_[i]);
+                        list.second.push_back(descriptions_[i]);
+                    }
                 }
             }
             it = byVisual_.find(visual);
@@ -117,7 +122,7 @@ public:
     bool setFormat(HWND window, int format) override {
         Window outer = static_cast<Window>(idFromHwnd(window));
         const bool ours = detail::findWindow(window) != nullptr;
-        const Format& f = ours ? formats_[format - 1] : byVisual_[visualOf(outer)].first[format - 1];
+        const Format& f = offersAllFormats(window) ? formats_[format - 1] : byVisual_[visualOf(outer)].first[format - 1];
         Surface s;
         s.outer = outer;
         s.drawable = outer;
@@ -196,7 +201,37 @@ public:
 
     const XVisualInfo* defaultVisual() const { return defaultVisual_; }
 
+    // The visual of window when frames can be drawn with it (a
+    // double-buffered RGBA format with depth has it), else null.
+    const XVisualInfo* frameVisualOf(Window window) {
+        const VisualID id = visualOf(window);
+        if (!id) return nullptr;
+        if (defaultVisual_ && id == defaultVisual_->visualid) return defaultVisual_;
+        auto known = frameVisuals_.find(id);
+        if (known != frameVisuals_.end()) return known->second;
+        XVisualInfo* found = nullptr;
+        for (size_t i = 0; i < formats_.size() && !found; ++i) {
+            if (formats_[i].visual == id && drawsFrames(descriptions_[i])) {
+                found = glXGetVisualFromFBConfig(d_, formats_[i].config);  // kept for the process
+            }
+        }
+        frameVisuals_[id] = found;
+        return found;
+    }
+
 private:
+    static bool drawsFrames(const PIXELFORMATDESCRIPTOR& f) {
+        return (f.dwFlags & PFD_DOUBLEBUFFER) && f.cDepthBits > 0;
+    }
+
+    // Our windows of the default visual may take any format (one of another
+    // visual gets a GL child); the others, like foreign windows, only the
+    // formats of their own visual.
+    bool offersAllFormats(HWND window) {
+        if (!detail::findWindow(window)) return false;
+        return !defaultVisual_ || visualOf(static_cast<Window>(idFromHwnd(window))) == defaultVisual_->visualid;
+    }
+
     bool hasExtension(const char* name) const {
         const char* all = glXQueryExtensionsString(d_, DefaultScreen(d_));
         return all && std::strstr(all, name);
@@ -294,6 +329,7 @@ private:
     std::map<Window, Surface> surfaces_;
     std::map<Window, Window> drawableOwners_;
     std::set<GLXContext> contexts_;
+    std::map<VisualID, XVisualInfo*> frameVisuals_;
     XVisualInfo* defaultVisual_ = nullptr;
 };
 
@@ -323,6 +359,8 @@ public:
 }  // namespace
 
 const XVisualInfo* defaultGlVisual() { return glx() ? glx()->defaultVisual() : nullptr; }
+
+const XVisualInfo* frameGlVisualOf(Window window) { return glx() ? glx()->frameVisualOf(window) : nullptr; }
 
 void glWindowResized(Window outer, int width, int height) {
     if (glx()) glx()->resized(outer, width, height);

@@ -12,6 +12,10 @@ namespace x11 {
 // The visual of pixel format 1 (null without GLX); our windows are created
 // with it so that the default format can be set on them afterwards.
 const XVisualInfo* defaultGlVisual();
+// The visual of a window when frames can be drawn with it (double-buffered
+// RGBA with depth), else null; a child of a foreign window takes it, so its
+// context is made for the visual its host chose.
+const XVisualInfo* frameGlVisualOf(Window window);
 
 // A window of ours changed size: a GL drawable laid inside it follows.
 void glWindowResized(Window outer, int width, int height);

@@ -29,9 +29,13 @@ struct MotifHints {
 };
 enum : unsigned long {
     kMwmFunctions = 1, kMwmDecorations = 2,
-    kMwmFuncMove = 4, kMwmFuncMinimize = 8,
-    kMwmDecorBorder = 2, kMwmDecorTitle = 8, kMwmDecorMinimize = 32,
+    kMwmFuncResize = 2, kMwmFuncMove = 4, kMwmFuncMinimize = 8, kMwmFuncMaximize = 16, kMwmFuncClose = 32,
+    kMwmDecorBorder = 2, kMwmDecorResizeH = 4, kMwmDecorTitle = 8, kMwmDecorMenu = 16, kMwmDecorMinimize = 32,
+    kMwmDecorMaximize = 64,
 };
+
+// A captioned window the user may resize (WS_THICKFRAME).
+bool resizable(const detail::WindowRecord& rec) { return (rec.style & WS_THICKFRAME) != 0; }
 
 Window idOf(HWND window) { return static_cast<Window>(idFromHwnd(window)); }
 
@@ -67,7 +71,7 @@ void X11Windows::setManagedHints(const detail::WindowRecord& rec, int x, int y, 
     hints->y = y;
     hints->width = width;
     hints->height = height;
-    if (rec.kind == detail::WindowKind::Captioned) {
+    if (rec.kind == detail::WindowKind::Captioned && !resizable(rec)) {
         // Not resizable by the user.
         hints->flags |= PMinSize | PMaxSize;
         hints->min_width = hints->max_width = width;
@@ -88,14 +92,32 @@ bool X11Windows::create(detail::WindowRecord& rec) {
     attrs.event_mask = kEventMask;
     int depth = CopyFromParent;
     Visual* visual = CopyFromParent;
-    if (const XVisualInfo* gl = defaultGlVisual()) {
+    const XVisualInfo* gl = defaultGlVisual();
+    XWindowAttributes host{};
+    if (child && rec.parentForeign) {
+        // Inside a window of another program (an xscreensaver window, a
+        // preview), use the visual that program chose where frames can be
+        // drawn with it, and its colour map.
+        const XVisualInfo* theirs = frameGlVisualOf(parent);
+        if (theirs && gl && theirs->visualid != gl->visualid && queryForeign(parent, &host) && host.colormap) {
+            depth = theirs->depth;
+            visual = theirs->visual;
+            attrs.colormap = host.colormap;
+            mask |= CWColormap;
+            gl = nullptr;
+        }
+    }
+    if (gl) {
         if (!glColormap_) glColormap_ = XCreateColormap(d_, root_, gl->visual, AllocNone);
         depth = gl->depth;
         visual = gl->visual;
         attrs.colormap = glColormap_;
         mask |= CWColormap;
     }
-    if (rec.kind == detail::WindowKind::FullScreenPopup) {
+    // A child of the root window is a top-level window all the same; no
+    // window manager is to frame it, since it stands for the desktop itself.
+    const bool onRoot = child && parent == root_;
+    if (rec.kind == detail::WindowKind::FullScreenPopup || onRoot) {
         attrs.override_redirect = True;
         mask |= CWOverrideRedirect;
     }
@@ -108,6 +130,8 @@ bool X11Windows::create(detail::WindowRecord& rec) {
                              static_cast<unsigned>(height), 0, depth, InputOutput, visual, mask, &attrs);
     if (trap.failed() || !w) return false;
     rec.hwnd = hwndFromId(w);
+    // Drawn on the desktop: below every other window, like a wallpaper.
+    if (onRoot) XLowerWindow(d_, w);
 
     if (!child) {
         XStoreName(d_, w, rec.title.c_str());
@@ -126,6 +150,14 @@ bool X11Windows::create(detail::WindowRecord& rec) {
         setManagedHints(rec, rec.rect.left, rec.rect.top, width, height);
         MotifHints motif{kMwmFunctions | kMwmDecorations, kMwmFuncMove | kMwmFuncMinimize,
                          kMwmDecorBorder | kMwmDecorTitle | kMwmDecorMinimize, 0, 0};
+        if (resizable(rec)) {
+            motif.functions |= kMwmFuncResize | kMwmFuncMaximize;
+            motif.decorations |= kMwmDecorResizeH | kMwmDecorMaximize;
+        }
+        if (rec.style & WS_SYSMENU) {
+            motif.functions |= kMwmFuncClose;
+            motif.decorations |= kMwmDecorMenu;
+        }
         if (rec.kind == detail::WindowKind::OwnedPopup) {
             motif.functions = kMwmFuncMove;
             motif.decorations = 0;
