@@ -21,8 +21,6 @@ const int kIdleWaitMs = 50;
 // question is a round trip to the X server.
 const int32_t kForeignSizeCheckMs = 100;
 
-bool g_ownClassRegistered = false;
-
 void report(const char* what, uintptr_t window) {
     std::fprintf(stderr, "flurrydale: %s 0x%lx\n", what, static_cast<unsigned long>(window));
 }
@@ -33,16 +31,16 @@ int32_t millisSince(int32_t then) {
 
 HWND createOwnWindow(const HackOptions& options) {
     HINSTANCE module = GetModuleHandleA(nullptr);
-    if (!g_ownClassRegistered) {
-        WNDCLASSEXA wc = {};
-        wc.cbSize = sizeof wc;
-        wc.style = CS_VREDRAW | CS_HREDRAW;
-        wc.lpfnWndProc = PreviewHostWindowProc;  // black under the picture
-        wc.hInstance = module;
-        wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-        wc.lpszClassName = kOwnWindowClass;
-        g_ownClassRegistered = RegisterClassExA(&wc) != 0;
-    }
+    // One window per process: registering the class here costs nothing, and
+    // a class that exists already simply stays.
+    WNDCLASSEXA wc = {};
+    wc.cbSize = sizeof wc;
+    wc.style = CS_VREDRAW | CS_HREDRAW;
+    wc.lpfnWndProc = PreviewHostWindowProc;  // black under the picture
+    wc.hInstance = module;
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.lpszClassName = kOwnWindowClass;
+    RegisterClassExA(&wc);
     int x = options.x, y = options.y;
     if (!options.hasPosition) {
         x = (GetSystemMetrics(SM_CXSCREEN) - options.width) / 2;
@@ -91,7 +89,8 @@ int drawInto(CScreensaverApp& app, HWND parent, bool parentOurs, const HackOptio
         return 1;
     }
     const int32_t frameGap = hackFrameGapMillis(options.delayMicros);
-    int32_t sizeCheckedAt = platform::clockMillis();
+    // The first pass asks at once.
+    int32_t sizeCheckedAt = platform::clockMillis() - kForeignSizeCheckMs;
     while (IsWindow(parent) && IsWindow(child) && !platform::terminationRequested()) {
         if (parentOurs || millisSince(sizeCheckedAt) >= kForeignSizeCheckMs) {
             followSize(parent, child);

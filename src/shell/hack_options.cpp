@@ -1,7 +1,5 @@
 #include "shell/hack_options.h"
 
-#include <cstdlib>
-
 namespace {
 
 enum class Opt {
