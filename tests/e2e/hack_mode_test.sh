@@ -107,6 +107,23 @@ lit=$(convert "$T/fps.ppm" -crop 90x30+0+0 +repage -fuzz 8% -fill white -opaque 
 [ "${lit%.*}" -gt 40 ] || fail "no frame rate in the corner ($lit lit pixels)"
 pass "--fps shows the frame rate in the corner"
 
+# A first run on a locked screen: the settings file is missing, and its
+# messages go to standard error even where a desktop could show boxes.
+rm -f "$DATA/options.xml"
+(
+    unset FLURRYDALE_MESSAGEBOX
+    exec "$FLURRYDALE_BIN" --window-id "$A_ID" --wind 90 >"$T/out" 2>"$T/err"
+) &
+SAVER_PID=$!
+wait_until 10 drawn_a || fail "nothing was drawn on a first run"
+kill -TERM "$SAVER_PID"
+expect_exit 1
+grep -q 'message box: caption=".*options.xml" text="Error opening file for reading"' "$T/err" ||
+    fail "the missing settings file was not reported on standard error"
+[ "$(option xSpeed)" = 50 ] || fail "the first run saved the wind $(option xSpeed), not the default 50"
+write_options xSpeed=30 changeSkyDuring=1 changeFrequency=4 KeepAspect_1_6=0 RunCount=5
+pass "messages of a hack run go to standard error; a first run saves the defaults, not its own settings"
+
 # --window: a window of its own, of the size --geometry gives.
 unset XSCREENSAVER_WINDOW
 start_hack --window --geometry 320x200
