@@ -220,20 +220,23 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
 std::string usageText(const std::string& program) {
     return "usage: " + program + " [/s | /c | /p HANDLE | /a | /testpreview]\n"
            "       " + program + " [OPTION]...\n"
-           "Options as an xscreensaver hack (one dash or two):\n"
-           "  --root              draw into the window XSCREENSAVER_WINDOW names, else the root window\n"
-           "  --window-id ID      draw into window ID (0x... or decimal); wins over --root\n"
-           "  --window            draw into a window of its own (the default)\n"
-           "  --geometry WxH[+X+Y] the size (and place) of that window; 640x400 unless given\n"
-           "  --fps               show the frame rate in a corner\n"
-           "  --delay USECS       the least time between frames\n"
-           "  --visual VISUAL, --install   accepted and ignored\n"
+           "As an xscreensaver hack (options with one dash or two):\n"
+           "  --root                   draw into the window XSCREENSAVER_WINDOW names,\n"
+           "                           else onto the desktop\n"
+           "  --window-id ID           draw into window ID (0x... or decimal); wins over --root\n"
+           "  --window                 draw into a window of its own (the default)\n"
+           "  --geometry WxH[+X+Y]     the size and place of that window (640x400)\n"
+           "  --fps                    show the frame rate in a corner\n"
+           "  --delay USECS            the least time between frames\n"
+           "  --visual VISUAL, --install\n"
+           "                           accepted and ignored\n"
            "Settings for this run only (nothing is saved):\n"
-           "  --wind N            the wind, 0 to 100 (50 is calm)\n"
-           "  --change, --no-change         whether the picture changes\n"
-           "  --frequency N       how long each scene is shown, 1 (often) to 9 (rare)\n"
-           "  --keep-aspect, --no-keep-aspect  keep a 1:1.6 picture\n"
-           "  --help              show this text\n";
+           "  --wind N                 the wind, 0 to 100 (50 is calm)\n"
+           "  --change, --no-change    whether the picture changes\n"
+           "  --frequency N            how long each scene is shown, 1 (often) to 9 (rare)\n"
+           "  --keep-aspect, --no-keep-aspect\n"
+           "                           whether the picture keeps a 1:1.6 ratio\n"
+           "  --help                   show this text\n";
 }
 
 HackTarget chooseHackTarget(const HackOptions& options, const char* environment, uintptr_t rootWindow) {
