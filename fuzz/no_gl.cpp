@@ -1,5 +1,6 @@
 // GL entry points for the targets that must never reach the GL: any call
-// is a finding. Only what the linked engine code refers to is defined.
+// is a finding. Only what the linked engine code refers to is defined; a
+// new GL call in the scene's code shows as an undefined reference here.
 #include <GL/gl.h>
 #include <GL/glu.h>
 
@@ -21,5 +22,11 @@ void glTexImage2D(GLenum, GLint, GLint, GLsizei, GLsizei, GLint, GLenum, GLenum,
 void glEnable(GLenum) { NO_GL; }
 void glDisable(GLenum) { NO_GL; }
 void glBlendFunc(GLenum, GLenum) { NO_GL; }
+void glEnableClientState(GLenum) { NO_GL; }
+void glDisableClientState(GLenum) { NO_GL; }
+void glVertexPointer(GLint, GLenum, GLsizei, const GLvoid*) { NO_GL; }
+void glColorPointer(GLint, GLenum, GLsizei, const GLvoid*) { NO_GL; }
+void glTexCoordPointer(GLint, GLenum, GLsizei, const GLvoid*) { NO_GL; }
+void glDrawArrays(GLenum, GLint, GLsizei) { NO_GL; }
 GLint gluBuild2DMipmaps(GLenum, GLint, GLsizei, GLsizei, GLenum, GLenum, const void*) { NO_GL; }
 }
