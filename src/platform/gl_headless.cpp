@@ -147,7 +147,10 @@ void HeadlessGl::closeEgl() {
             eglMakeCurrent(egl_->display, EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
         }
         if (egl_->context != EGL_NO_CONTEXT) eglDestroyContext(egl_->display, egl_->context);
-        eglTerminate(egl_->display);
+        // The display stays initialised until the process ends, like every
+        // other rendering resource of the program: terminating it unloads
+        // Mesa's driver, whose lifetime allocations then show as leaks, and
+        // the next picture would load the driver all over again.
     }
     egl_.reset();
 }
