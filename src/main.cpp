@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/heap_policy.h"
 #include "platform/message_box.h"
 #include "shell/hack_mode.h"
 #include "shell/hack_options.h"
@@ -36,6 +37,7 @@ std::string programName(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    platform::returnLargeBlocksToTheSystem();
     const CommandLine line = parseCommandLine(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc));
     const std::string program = programName(argc, argv);
     switch (line.kind) {
