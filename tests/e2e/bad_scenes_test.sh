@@ -15,6 +15,10 @@ good=$(cd "$DATA" && for d in */; do [ -f "$d/scene.xml" ] && printf '%s\n' "${d
 sh "$(dirname "$0")/../../scripts/make-bad-scenes" "$DATA" >/dev/null
 # Mesa reports every GL error on standard error.
 export MESA_DEBUG=1
+# The scene builds are counted through strace -f, which would also trace
+# every rasteriser thread of the software renderer and slow the frames to a
+# crawl; one rendering thread keeps the count to the saver's own pace.
+export LP_NUM_THREADS=0
 
 preview_window() { xdotool search --onlyvisible --name '^Screensaver Preview Test$' 2>/dev/null | head -n 1; }
 host_up() { [ -n "$(preview_window)" ]; }
