@@ -4,12 +4,12 @@
 # test preview goes through them without a crash, a GL error or a message
 # other than the readers' own; with only the good scenes enabled it shows
 # one of them, while the broken scene.xml files of the list are reported.
-# BAD_SCENES_SECONDS (default 6) is how long the scenes change;
+# BAD_SCENES_SECONDS (default 10) is how long the scenes change;
 # BAD_SCENES_SHOTS names a folder that keeps a screenshot every 5 seconds.
 . "$(dirname "$0")/lib.sh"
 
 command -v strace >/dev/null || fail "strace is needed to count the scenes built"
-seconds=${BAD_SCENES_SECONDS:-6}
+seconds=${BAD_SCENES_SECONDS:-10}
 shots=${BAD_SCENES_SHOTS:-}
 good=$(cd "$DATA" && for d in */; do [ -f "$d/scene.xml" ] && printf '%s\n' "${d%/}"; done)
 sh "$(dirname "$0")/../../scripts/make-bad-scenes" "$DATA" >/dev/null
