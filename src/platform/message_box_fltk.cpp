@@ -46,16 +46,16 @@ void onButton(Fl_Widget*, void* data) {
 }  // namespace
 
 int showInteractiveMessageBox(HWND, const char* text, const char* caption, UINT type) {
-    struct Spec {
+    struct ButtonDef {
         const char* label;
         int id;
     };
-    static const Spec okButtons[] = {{"OK", IDOK}};
-    static const Spec yesNoButtons[] = {{"&Yes", IDYES}, {"&No", IDNO}};
-    static const Spec retryCancelButtons[] = {{"&Retry", IDRETRY}, {"Cancel", IDCANCEL}};
+    static const ButtonDef okButtons[] = {{"OK", IDOK}};
+    static const ButtonDef yesNoButtons[] = {{"&Yes", IDYES}, {"&No", IDNO}};
+    static const ButtonDef retryCancelButtons[] = {{"&Retry", IDRETRY}, {"Cancel", IDCANCEL}};
     // The answer when the box is closed without a button (Escape, the
     // window manager's close button).
-    const Spec* buttons = okButtons;
+    const ButtonDef* buttons = okButtons;
     int buttonCount = 1;
     int closeAnswer = IDOK;
     switch (type & MB_TYPEMASK) {

@@ -7,12 +7,12 @@ enum class Opt {
     Wind, Change, NoChange, Frequency, KeepAspect, NoKeepAspect, Help,
 };
 
-struct OptionSpec {
+struct OptionDef {
     const char* name;
     Opt opt;
     bool takesValue;
 };
-const OptionSpec kOptions[] = {
+const OptionDef kOptions[] = {
     {"root", Opt::Root, false},
     {"window", Opt::Window, false},
     {"window-id", Opt::WindowId, true},
@@ -95,19 +95,19 @@ bool isClassicSwitch(const std::string& arg) {
     return known && (arg.size() == 2 || arg[2] == ':');
 }
 
-const OptionSpec* findOption(const std::string& name) {
-    for (const OptionSpec& spec : kOptions)
-        if (name == spec.name) return &spec;
+const OptionDef* findOption(const std::string& name) {
+    for (const OptionDef& def : kOptions)
+        if (name == def.name) return &def;
     return nullptr;
 }
 
 std::string quoted(const std::string& text) { return "\"" + text + "\""; }
 
 // Applies one option with its value; an empty result means it was fine.
-std::string apply(const OptionSpec& spec, const std::string& arg, const std::string& value, HackOptions* o,
+std::string apply(const OptionDef& def, const std::string& arg, const std::string& value, HackOptions* o,
                   CommandLineKind* kind) {
     int64_t n = 0;
-    switch (spec.opt) {
+    switch (def.opt) {
         case Opt::Root: o->root = true; break;
         case Opt::Window: o->ownWindow = true; break;
         case Opt::WindowId:
@@ -186,27 +186,27 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
             value = name.substr(equals + 1);
             name = name.substr(0, equals);
         }
-        const OptionSpec* spec = dashes > 0 ? findOption(name) : nullptr;
-        if (!spec) {
+        const OptionDef* def = dashes > 0 ? findOption(name) : nullptr;
+        if (!def) {
             result.kind = CommandLineKind::Invalid;
             result.error = dashes > 0 ? "unknown option " + quoted(arg) : "unexpected argument " + quoted(arg);
             return result;
         }
         const std::string shown = arg.substr(0, inlineValue ? dashes + name.size() : std::string::npos);
-        if (spec->takesValue && !inlineValue) {
+        if (def->takesValue && !inlineValue) {
             if (i + 1 >= args.size()) {
                 result.kind = CommandLineKind::Invalid;
                 result.error = shown + " needs a value";
                 return result;
             }
             value = args[++i];
-        } else if (!spec->takesValue && inlineValue) {
+        } else if (!def->takesValue && inlineValue) {
             result.kind = CommandLineKind::Invalid;
             result.error = shown + " takes no value";
             return result;
         }
         CommandLineKind kind = result.kind;
-        const std::string error = apply(*spec, shown, value, &result.hack, &kind);
+        const std::string error = apply(*def, shown, value, &result.hack, &kind);
         if (!error.empty()) {
             result.kind = CommandLineKind::Invalid;
             result.error = error;

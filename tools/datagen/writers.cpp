@@ -64,7 +64,7 @@ Bytes encodeTga(const Bytes& samples, int width, int height, int bitsPerPixel, T
     out.push_back(0);                                  // no ID field
     out.push_back(0);                                  // no colour map
     out.push_back(static_cast<uint8_t>(kind));
-    for (int i = 0; i < 5; ++i) out.push_back(0);      // colour-map specification
+    for (int i = 0; i < 5; ++i) out.push_back(0);      // colour-map fields: none
     putLe16(out, 0);                                   // x origin
     putLe16(out, 0);                                   // y origin
     putLe16(out, static_cast<unsigned>(width));
