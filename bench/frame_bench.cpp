@@ -66,13 +66,7 @@ LRESULT windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 // frame cost before the flakes were batched. present false leaves the frame
 // in the back buffer.
 void oneByOneFrame(bool present) {
-    glPushMatrix();
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    gluLookAt(0.0, 0.0, 100.0, 0.0, 0.0, 0.0, 0.0, 1.0, 0.0);
-    glDisable(GL_BLEND);
+    beginFrame();
     if (present) currentScene->update();
     currentScene->drawSnowflakesOneByOne();
     if (present) runSceneChangeStep();
@@ -164,12 +158,7 @@ int differingPixels(const std::vector<unsigned char>& a, const std::vector<unsig
 // The frame routine's picture of the current scene as it stands, without
 // stepping, changing or presenting.
 void sceneFrameUnpresented() {
-    glPushMatrix();
-    glLoadIdentity();
-    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    gluLookAt(0.0, 0.0, 100.0, 0.0, 0.0, 0.0, 0.0, 1.0, 0.0);
-    glDisable(GL_BLEND);
+    beginFrame();
     currentScene->draw();
     glPopMatrix();
 }

@@ -55,9 +55,7 @@ void resizeViewport(int width, int height) {
 
 void setFrameOverlay(FrameOverlay overlay) { g_overlay = overlay; }
 
-void renderFrame() {
-    if (!currentScene) return;
-    frameStatsBegin();
+void beginFrame() {
     glPushMatrix();
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
@@ -65,6 +63,12 @@ void renderFrame() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     gluLookAt(0.0, 0.0, 100.0, 0.0, 0.0, 0.0, 0.0, 1.0, 0.0);
     glDisable(GL_BLEND);
+}
+
+void renderFrame() {
+    if (!currentScene) return;
+    frameStatsBegin();
+    beginFrame();
     currentScene->update();
     currentScene->draw();
     // May replace currentScene; the frame then ends on the old one's black quad.

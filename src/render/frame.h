@@ -20,6 +20,11 @@ ViewportLayout computeViewport(int windowWidth, int windowHeight, bool keepAspec
 // clears the accumulation buffer when one is usable and wanted.
 void resizeViewport(int width, int height);
 
+// The start of every frame: the model-view matrix pushed and reset, the
+// window cleared to black, the fixed camera placed, blending off. The frame
+// routine and the benchmarks that stand in for it share it.
+void beginFrame();
+
 // Draws, presents and, when a scene's time is up, changes the current scene.
 // Does nothing without a current scene.
 void renderFrame();
