@@ -10,6 +10,7 @@
 
 #include "platform/heap_policy.h"
 #include "platform/message_box.h"
+#include "platform/window.h"
 #include "shell/hack_mode.h"
 #include "shell/hack_options.h"
 #include "shell/test_screensaver.h"
@@ -38,6 +39,9 @@ std::string programName(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     platform::returnLargeBlocksToTheSystem();
+    // From the very start, so that SIGTERM during a start-up message box
+    // still ends the run cleanly, with status 0.
+    platform::installTerminationHandler();
     const CommandLine line = parseCommandLine(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc));
     const std::string program = programName(argc, argv);
     switch (line.kind) {

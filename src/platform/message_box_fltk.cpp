@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/message_box.h"
+#include "platform/window.h"
 
 namespace platform {
 namespace {
@@ -72,6 +73,8 @@ int showInteractiveMessageBox(HWND, const char* text, const char* caption, UINT 
         default:
             break;
     }
+    // After a termination request nobody is left to answer.
+    if (terminationRequested()) return closeAnswer;
     const char* iconText = nullptr;
     Fl_Color iconColor = FL_BLACK;
     switch (type & MB_ICONMASK) {
@@ -127,7 +130,12 @@ int showInteractiveMessageBox(HWND, const char* text, const char* caption, UINT 
     win.end();
     win.hotspot(&win);
     win.show();
-    while (win.shown()) Fl::wait();
+    // A termination request (SIGTERM, Ctrl+C) closes the box as its close
+    // button would, so that the run can end through its own loop. The
+    // signal interrupts the wait; the time-out covers one that lands just
+    // before it.
+    while (win.shown() && !terminationRequested()) Fl::wait(0.25);
+    win.hide();
     Fl::flush();  // take the box off the screen before the caller goes on
     return answer;
 }

@@ -1,0 +1,34 @@
+#!/bin/sh
+# SIGTERM or Ctrl+C while a start-up message box waits for its answer: the
+# box goes away, no further box is shown, and the run ends within a second
+# with status 0, its settings as they were.
+. "$(dirname "$0")/lib.sh"
+
+# box_shown TITLE: a window whose title matches TITLE (a regular expression).
+box_shown() { xdotool search --name "$1" >/dev/null 2>&1; }
+unset FLURRYDALE_MESSAGEBOX
+
+# 1. Both hives missing: the first of the two "reinstall" boxes is up.
+start_saver_without_hive() {
+    FLURRYDALE_HKLM="$T/missing.ini" start_saver /s
+}
+start_saver_without_hive
+wait_until 10 box_shown '^Error$' || fail "no box asking to reinstall"
+sleep 0.3
+saver_running || fail "the saver ended while its box was up"
+kill -TERM "$SAVER_PID"
+expect_exit 1
+box_shown '^Error$' && fail "a box is still on the screen"
+
+# 2. The scene list is missing, the settings are there: its box is up.
+write_options xSpeed=77 changeFrequency=3
+rm -f "$DATA/defaultScenario.xml"
+start_saver /s
+wait_until 10 box_shown 'defaultScenario\.xml$' || fail "no box for the missing scene list"
+sleep 0.3
+kill -INT "$SAVER_PID"
+expect_exit 1
+box_shown 'defaultScenario\.xml$' && fail "the scene list's box is still on the screen"
+[ "$(option xSpeed)/$(option changeFrequency)" = 77/3 ] ||
+    fail "settings changed: xSpeed $(option xSpeed), changeFrequency $(option changeFrequency)"
+pass "SIGTERM and SIGINT during a start-up box end the run with status 0"
