@@ -2,15 +2,54 @@
 
 #include "platform/data_store.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
 #include <cstdlib>
+#include <ctime>
 #include <vector>
 
 namespace platform {
+namespace {
+
+const char kTemporarySuffix[] = ".tmp";
+const std::size_t kUniqueChars = 6;  // what mkstemp puts in place of XXXXXX
+// Older than this, a temporary file of a save belongs to a process that was
+// killed in the middle of it; younger ones may be another process's save in
+// progress (the dialog and a saver can save at the same time).
+const std::time_t kStaleSeconds = 60;
+
+bool isTemporaryOf(const std::string& name, const std::string& base) {
+    const std::string prefix = base + kTemporarySuffix;
+    if (name.size() != prefix.size() + kUniqueChars || name.compare(0, prefix.size(), prefix) != 0) return false;
+    for (std::size_t i = prefix.size(); i < name.size(); ++i)
+        if (!std::isalnum(static_cast<unsigned char>(name[i]))) return false;
+    return true;
+}
+
+// Removes what earlier saves of target left behind when they were killed
+// between making their temporary file and renaming it.
+void removeStaleTemporaries(const std::string& target) {
+    const std::size_t slash = target.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash + 1);
+    const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) return;
+    const std::time_t now = std::time(nullptr);
+    while (const dirent* entry = ::readdir(dir)) {
+        if (!isTemporaryOf(entry->d_name, base)) continue;
+        struct stat st;
+        if (::fstatat(::dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
+        if (S_ISREG(st.st_mode) && st.st_mtime + kStaleSeconds < now) ::unlinkat(::dirfd(dir), entry->d_name, 0);
+    }
+    ::closedir(dir);
+}
+
+}  // namespace
 
 ReadResult readWholeFile(const std::string& path, std::string& out, std::size_t maxBytes) {
     out.clear();
@@ -49,7 +88,8 @@ ReadResult readWholeFile(const std::string& path, std::string& out, std::size_t 
 
 bool writeFileAtomically(const std::string& path, const std::string& data) {
     const std::string target = resolveForWrite(path);
-    std::string tmpl = target + ".tmpXXXXXX";
+    removeStaleTemporaries(target);
+    std::string tmpl = target + kTemporarySuffix + "XXXXXX";
     std::vector<char> name(tmpl.begin(), tmpl.end());
     name.push_back('\0');
     int fd = ::mkstemp(name.data());

@@ -18,6 +18,8 @@ ReadResult readWholeFile(const std::string& path, std::string& out, std::size_t 
 // Replaces the file with data: written to a temporary file in the same
 // folder, flushed to disk and renamed over the old one, so that a crash or a
 // full disk leaves either the old or the new content, never a mixture.
+// Temporary files that killed saves of the same file left behind more than
+// a minute ago are removed first.
 bool writeFileAtomically(const std::string& path, const std::string& data);
 
 // Opens a file for reading raw bytes (the picture readers use stdio).
