@@ -8,6 +8,7 @@
 #include "platform/fltk_handles.h"
 #include "platform/window.h"
 #include "resources/dialogs.h"
+#include "resources/resource_ids.h"
 
 namespace dlg {
 
@@ -52,10 +53,23 @@ int dispatchWithKeyFilter(int event, Fl_Window* window) {
     return Fl::handle_(event, window);
 }
 
+// One scale for the dialog and its pages, so that they fit together: the
+// desktop's, unless the configuration dialog would then not fit on the screen.
+double dialogScale() {
+    static double scale = -1;
+    if (scale > 0) return scale;
+    scale = res::scaleFromDpi(platform::desktopDpi());
+    if (const res::DialogTemplate* main = res::findDialogTemplate(res::IDD_CONFIGURE)) {
+        const res::DialogUnits one;
+        scale = res::scaleToFit(scale, one.x(main->cx), one.y(main->cy), GetSystemMetrics(SM_CXSCREEN),
+                                GetSystemMetrics(SM_CYSCREEN));
+    }
+    return scale;
+}
+
 }  // namespace
 
-CDialog::CDialog(int templateId)
-    : template_(res::findDialogTemplate(templateId)), units_(res::scaleFromDpi(platform::desktopDpi())) {}
+CDialog::CDialog(int templateId) : template_(res::findDialogTemplate(templateId)), units_(dialogScale()) {}
 
 CDialog::~CDialog() {
     if (modalWindow_) {

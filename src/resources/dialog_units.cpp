@@ -1,5 +1,6 @@
 #include "resources/dialog_units.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace res {
@@ -31,6 +32,14 @@ int DialogUnits::fontPixels() const {
 double scaleFromDpi(double dpi) {
     if (!(dpi > 0) || dpi < 48 || dpi > 960) return 1.0;
     return dpi / 96.0;
+}
+
+double scaleToFit(double desktopScale, int widthAtOne, int heightAtOne, int screenWidth, int screenHeight) {
+    if (widthAtOne <= 0 || heightAtOne <= 0 || screenWidth <= 0 || screenHeight <= 0) return desktopScale;
+    // A frame's title bar and borders, and a panel at one edge.
+    const double room = std::min((screenWidth - 32) / static_cast<double>(widthAtOne),
+                                 (screenHeight - 96) / static_cast<double>(heightAtOne));
+    return std::max(1.0, std::min(desktopScale, room));
 }
 
 }  // namespace res

@@ -32,4 +32,11 @@ private:
 // (0 or less) or absurd fall back to 1.
 double scaleFromDpi(double dpi);
 
+// The scale to draw a dialog of widthAtOne x heightAtOne pixels (its size at
+// scale 1) with on a screen of screenWidth x screenHeight: the desktop's
+// scale, lowered where the dialog would not fit on the screen with room left
+// for a window frame and a panel, but never below 1. A screen of unknown
+// size (0) changes nothing.
+double scaleToFit(double desktopScale, int widthAtOne, int heightAtOne, int screenWidth, int screenHeight);
+
 }  // namespace res

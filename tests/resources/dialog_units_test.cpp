@@ -50,3 +50,25 @@ TEST(DialogUnits, FontAndScaleFromDpi) {
 }
 
 }  // namespace
+
+TEST(DialogUnits, ScaleIsLoweredWhereTheDialogWouldNotFitTheScreen) {
+    struct Case {
+        double desktop;
+        int screenW, screenH;
+        double scale;
+    };
+    // A dialog of 500 x 400 pixels at scale 1.
+    const Case cases[] = {
+        {2.0, 2560, 1600, 2.0},  // fits at twice its size
+        {2.0, 1280, 800, 1.76},  // (800 - 96) / 400: lowered to fit the height
+        {2.0, 1032, 2000, 2.0},  // (1032 - 32) / 500: just fits the width
+        {2.0, 900, 2000, 1.736},
+        {1.0, 640, 480, 1.0},    // never below the dialog's own size
+        {1.5, 0, 0, 1.5},        // screen size unknown
+        {1.25, 1920, 1080, 1.25},
+    };
+    for (const Case& c : cases) {
+        EXPECT_NEAR(res::scaleToFit(c.desktop, 500, 400, c.screenW, c.screenH), c.scale, 0.001)
+            << c.desktop << " on " << c.screenW << "x" << c.screenH;
+    }
+}

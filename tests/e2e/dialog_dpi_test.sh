@@ -1,0 +1,34 @@
+#!/bin/sh
+# On a dense display the dialog grows with the desktop's scale (Xft.dpi), but
+# never beyond the screen: at 192 dpi on this 1920 x 1080 screen twice its
+# size would be 1172 x 988 and leave no room for a frame and a panel, so it
+# is drawn a little smaller, whole and on the screen.
+. "$(dirname "$0")/lib.sh"
+
+dialog_geometry() {
+    xwininfo -root -tree 2>/dev/null | awk '/"Flurrydale Screen Saver"/ { for (i = 1; i <= NF; i++) if ($i ~ /^[0-9]+x[0-9]+\+/) { print $i; exit } }'
+}
+dialog_up() { [ -n "$(dialog_geometry)" ]; }
+
+# open_at DPI: the dialog's "W H X Y" with the desktop at DPI.
+open_at() {
+    xprop -root -f RESOURCE_MANAGER 8s -set RESOURCE_MANAGER "Xft.dpi:	$1
+"
+    start_saver /c
+    wait_until 15 rendering_started || fail "rendering did not start at $1 dpi"
+    wait_until 5 dialog_up || fail "no dialog window at $1 dpi"
+    sleep 0.5
+    dialog_geometry | tr 'x+' '  '
+    kill -TERM "$SAVER_PID"
+    expect_exit 3
+}
+
+set -- $(open_at 144)
+[ "$1x$2" = "879x741" ] || fail "at 144 dpi the dialog is $1x$2, not one and a half times 586x494"
+
+set -- $(open_at 192)
+w=$1 h=$2 x=$3 y=$4
+[ "$h" -le 984 ] && [ "$h" -gt 900 ] || fail "at 192 dpi the dialog is $w x $h"
+[ "$x" -ge 0 ] && [ "$y" -ge 0 ] && [ $((x + w)) -le 1920 ] && [ $((y + h)) -le 1080 ] ||
+    fail "at 192 dpi the dialog lies at $x,$y, $w x $h, off the screen"
+pass "the dialog grows with the desktop's scale and stays on the screen"
