@@ -23,9 +23,10 @@ install(TARGETS flurrydale RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # without it would be a saver with nothing to show, so its absence is an
 # error here rather than an empty data directory. A saver run from the build
 # folder leaves its own settings, scene list and temporary files there; they
-# are not part of the installation (the sources may ship defaults, which
-# are installed instead). Folders keep the owner's write bit: the scene scan
-# takes a folder without it for a read-only one and leaves it out.
+# are not part of the installation: the defaults of defaults/ are installed
+# instead, so that a first start opens no "Error opening file" box. Folders
+# keep the owner's write bit: the scene scan takes a folder without it for a
+# read-only one and leaves it out.
 set(_fd_data ${CMAKE_BINARY_DIR}/data)
 install(DIRECTORY ${_fd_data}/
         DESTINATION ${CMAKE_INSTALL_DATADIR}/flurrydale/data
@@ -35,10 +36,8 @@ install(DIRECTORY ${_fd_data}/
         REGEX "^${_fd_data}/(options|defaultScenario)\\.xml$" EXCLUDE
         REGEX "\\.tmp[^/]*$" EXCLUDE)
 foreach(_fd_written options.xml defaultScenario.xml)
-  if(EXISTS ${CMAKE_SOURCE_DIR}/data/${_fd_written})
-    install(FILES ${CMAKE_SOURCE_DIR}/data/${_fd_written}
-            DESTINATION ${CMAKE_INSTALL_DATADIR}/flurrydale/data)
-  endif()
+  install(FILES ${CMAKE_SOURCE_DIR}/defaults/${_fd_written}
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/flurrydale/data)
 endforeach()
 
 install(FILES ${CMAKE_SOURCE_DIR}/hacks/config/flurrydale.xml

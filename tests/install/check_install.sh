@@ -6,7 +6,7 @@
 set -u
 build=$1
 staging=$2
-source_data="$(cd "$(dirname "$0")/../.." && pwd)/data"
+shipped_defaults="$(cd "$(dirname "$0")/../.." && pwd)/defaults"
 rm -rf "$staging"
 mkdir -p "$staging"
 
@@ -64,17 +64,26 @@ scene_pictures_present() {  # scene_pictures_present DATA_DIR
     return $status
 }
 
-# The files the saver writes are installed only when the sources ship them.
+# The settings and the scene list the saver writes are installed as the
+# sources ship them, never as a run from the build folder left them, and no
+# temporary file of a save comes along.
 only_shipped_state_files() {  # only_shipped_state_files DATA_DIR
     status=0
     for f in options.xml defaultScenario.xml; do
-        if [ -e "$1/$f" ] && [ ! -e "$source_data/$f" ]; then
-            echo "$1/$f was installed from the build folder"
-            status=1
-        fi
+        cmp "$shipped_defaults/$f" "$1/$f" || status=1
     done
     if find "$1" -name '*.tmp*' | grep .; then status=1; fi
     return $status
+}
+
+# The installed program's first start finds its data, settings and scene
+# list without a single message box (checked in the password mode, which
+# needs no display but reads the settings as every mode does).
+first_start_quiet() {  # first_start_quiet PREFIX_DIR
+    printf '[Software\\Quillbrook\\Flurrydale]\nDir=%s\n' "$1/share/flurrydale" >"$staging/hive.ini"
+    FLURRYDALE_HKLM="$staging/hive.ini" FLURRYDALE_HKCU="$staging/none.ini" FLURRYDALE_MESSAGEBOX=stderr \
+        XDG_DATA_HOME="$staging/xdg" DISPLAY= "$1/bin/flurrydale" /a 2>"$staging/first.err" || return 1
+    ! grep . "$staging/first.err"
 }
 
 has_scene() { ls "$1"/*/scene.xml >/dev/null 2>&1; }
@@ -135,8 +144,9 @@ for prefix in /usr /opt/flurrydale-check; do
     check "$prefix: data holds a scene" has_scene "$p/share/flurrydale/data"
     check "$prefix: scene folders are not read-only" folders_listable "$p/share/flurrydale/data"
     check "$prefix: every scene's pictures" scene_pictures_present "$p/share/flurrydale/data"
-    check "$prefix: no settings left by a run from the build folder" only_shipped_state_files \
+    check "$prefix: the shipped settings and scene list" only_shipped_state_files \
         "$p/share/flurrydale/data"
+    check "$prefix: the first start shows no box" first_start_quiet "$p"
     check "$prefix: snowflake pictures" test -f "$p/share/flurrydale/data/_snowflakes/sf4.jpg" \
         -a -f "$p/share/flurrydale/data/_snowflakes/sf4a.jpg"
     check "$prefix: xscreensaver hack links to the program" \
