@@ -6,11 +6,6 @@
 # the screenshot.
 . "$(dirname "$0")/lib.sh"
 
-# dialog_geometry: "WxH+X+Y" of the dialog window, empty while there is none.
-dialog_geometry() {
-    xwininfo -root -tree 2>/dev/null | awk '/"Flurrydale Screen Saver"/ { for (i = 1; i <= NF; i++) if ($i ~ /^[0-9]+x[0-9]+\+/) { print $i; exit } }'
-}
-dialog_up() { [ -n "$(dialog_geometry)" ]; }
 # click X Y: a click at a position inside the dialog's window.
 click() {
     xdotool mousemove $((OX + $1)) $((OY + $2)) click 1

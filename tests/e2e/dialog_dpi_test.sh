@@ -5,11 +5,6 @@
 # is drawn a little smaller, whole and on the screen.
 . "$(dirname "$0")/lib.sh"
 
-dialog_geometry() {
-    xwininfo -root -tree 2>/dev/null | awk '/"Flurrydale Screen Saver"/ { for (i = 1; i <= NF; i++) if ($i ~ /^[0-9]+x[0-9]+\+/) { print $i; exit } }'
-}
-dialog_up() { [ -n "$(dialog_geometry)" ]; }
-
 # open_at DPI: the dialog's "W H X Y" with the desktop at DPI.
 open_at() {
     xprop -root -f RESOURCE_MANAGER 8s -set RESOURCE_MANAGER "Xft.dpi:	$1

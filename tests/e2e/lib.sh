@@ -131,6 +131,12 @@ expect_running() {
     saver_running || fail "the saver ended although it should still run"
 }
 
+# dialog_geometry: "WxH+X+Y" of the dialog window, empty while there is none.
+dialog_geometry() {
+    xwininfo -root -tree 2>/dev/null | awk '/"Flurrydale Screen Saver"/ { for (i = 1; i <= NF; i++) if ($i ~ /^[0-9]+x[0-9]+\+/) { print $i; exit } }'
+}
+dialog_up() { [ -n "$(dialog_geometry)" ]; }
+
 # prompt_boxes: the boxes of the end-of-run prompts, in the order shown.
 prompt_boxes() { grep -e 'caption="Thank you for using Flurrydale"' -e 'caption="Notification"' "$T/err"; }
 
