@@ -16,6 +16,7 @@ MessagePump::MessagePump(PreTranslateHook hook) : hook_(std::move(hook)) {
 MessagePump::~MessagePump() {
     Fl::remove_check(onCheck, this);
     Fl::remove_timeout(onTimeout, this);
+    Fl::remove_idle(onIdle, this);
     if (fd_ >= 0) Fl::remove_fd(fd_);
 }
 
@@ -36,12 +37,21 @@ void MessagePump::pumpNow() {
 
 void MessagePump::rearm() {
     Fl::remove_timeout(onTimeout, this);
+    Fl::remove_idle(onIdle, this);
     int ms = platform::millisUntilNextTimer();
-    if (ms >= 0) Fl::add_timeout(ms / 1000.0, onTimeout, this);
+    // A timer that is already due (a frame took longer than its period) is
+    // served from the idle callback, which runs once per turn of the loop,
+    // after the toolkit has read its own events. A time-out of zero set from
+    // within a time-out would be run again at once, before any event is
+    // read, for as long as the frames stay slow: keys and redraws of the
+    // dialog would wait until they are fast again.
+    if (ms > 0) Fl::add_timeout(ms / 1000.0, onTimeout, this);
+    else if (ms == 0) Fl::add_idle(onIdle, this);
 }
 
 void MessagePump::onCheck(void* self) { static_cast<MessagePump*>(self)->pumpNow(); }
 void MessagePump::onTimeout(void* self) { static_cast<MessagePump*>(self)->pumpNow(); }
+void MessagePump::onIdle(void* self) { static_cast<MessagePump*>(self)->pumpNow(); }
 void MessagePump::onFd(int, void* self) { static_cast<MessagePump*>(self)->pumpNow(); }
 
 }  // namespace dlg

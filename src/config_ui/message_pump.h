@@ -28,6 +28,7 @@ private:
     void rearm();
     static void onCheck(void* self);
     static void onTimeout(void* self);
+    static void onIdle(void* self);
     static void onFd(int fd, void* self);
 
     PreTranslateHook hook_;

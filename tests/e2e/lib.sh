@@ -13,13 +13,15 @@ set -u
 
 T=$(mktemp -d "${TMPDIR:-/tmp}/flurrydale-e2e.XXXXXX")
 SAVER_PID=""
+# Other helpers a test starts (a window manager, say), ended with it.
+EXTRA_PIDS=""
 HOST_PID=""
 # The X server resets (the pointer back to the centre) whenever its last
 # client leaves; this idle client keeps the state between the steps.
 xdotool sleep 3600 &
 ANCHOR_PID=$!
 cleanup() {
-    for p in $SAVER_PID $HOST_PID $ANCHOR_PID; do kill -KILL "$p" 2>/dev/null || true; done
+    for p in $SAVER_PID $HOST_PID $ANCHOR_PID $EXTRA_PIDS; do kill -KILL "$p" 2>/dev/null || true; done
     rm -rf "$T"
 }
 trap cleanup EXIT
