@@ -150,6 +150,9 @@ void CConfigure::OnOK() {
         if (!scenes || scenes->countEnabled() == 0) {
             int answer = MessageBoxA(GetSafeHwnd(), kNoSceneText, "Configuration error",
                                      MB_RETRYCANCEL | MB_ICONQUESTION);
+            // A termination request closed the box: nobody chose to restore
+            // the defaults, so the dialog ends as Cancel does, saving nothing.
+            if (platform::terminationRequested()) return;
             if (answer == IDRETRY) return;
             if (scenes && scenes->countEnabled() == 0) page1_->AllOn();
         }
