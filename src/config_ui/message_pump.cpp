@@ -40,11 +40,11 @@ void MessagePump::rearm() {
     Fl::remove_idle(onIdle, this);
     int ms = platform::millisUntilNextTimer();
     // A timer that is already due (a frame took longer than its period) is
-    // served from the idle callback, which runs once per turn of the loop,
-    // after the toolkit has read its own events. A time-out of zero set from
-    // within a time-out would be run again at once, before any event is
-    // read, for as long as the frames stay slow: keys and redraws of the
-    // dialog would wait until they are fast again.
+    // served from the idle callback, which runs once per turn of the loop;
+    // every turn also reads the toolkit's own events. A time-out of zero
+    // set from within a time-out would be run again at once, before any
+    // event is read, for as long as the frames stay slow: keys and redraws
+    // of the dialog would wait until they are fast again.
     if (ms > 0) Fl::add_timeout(ms / 1000.0, onTimeout, this);
     else if (ms == 0) Fl::add_idle(onIdle, this);
 }
