@@ -8,9 +8,11 @@
 #include <FL/Fl_Window.H>
 #include <FL/fl_draw.H>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
+#include "platform/desktop_scale.h"
 #include "platform/message_box.h"
 #include "platform/window.h"
 
@@ -21,15 +23,31 @@ namespace {
 // text as the start of a symbol name.
 class PlainText : public Fl_Box {
 public:
-    PlainText(int x, int y, int w, int h, const char* text) : Fl_Box(x, y, w, h), text_(text) {}
+    PlainText(int x, int y, int w, int h, const char* text, int fontSize)
+        : Fl_Box(x, y, w, h), text_(text), fontSize_(fontSize) {}
     void draw() override {
-        fl_font(FL_HELVETICA, 14);
+        fl_font(FL_HELVETICA, fontSize_);
         fl_color(FL_FOREGROUND_COLOR);
         fl_draw(text_, x(), y(), w(), h(), FL_ALIGN_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_WRAP, nullptr, 0);
     }
 
 private:
     const char* text_;
+    int fontSize_;
+};
+
+// Lengths of the box at 96 dots per inch, grown with the desktop's scale
+// (Xft.dpi) like the dialog, so that a box is not tiny on a dense display.
+class BoxScale {
+public:
+    BoxScale() {
+        const double dpi = desktopDpi();
+        if (dpi >= 96 && dpi <= 384) scale_ = dpi / 96.0;
+    }
+    int operator()(int pixels) const { return static_cast<int>(std::lround(pixels * scale_)); }
+
+private:
+    double scale_ = 1.0;
 };
 
 struct Answer {
@@ -87,22 +105,24 @@ int showInteractiveMessageBox(HWND, const char* text, const char* caption, UINT 
 
     // Fonts can only be measured once the display is open.
     fl_open_display();
-    fl_font(FL_HELVETICA, 14);
+    const BoxScale px;
+    const int fontSize = px(14);
+    fl_font(FL_HELVETICA, fontSize);
     int tw = 0, th = 0;
     fl_measure(text, tw, th, 0);
-    const int maxTextW = 560;
+    const int maxTextW = px(560);
     if (tw > maxTextW) {  // long texts wrap instead of making a very wide box
         tw = maxTextW;
         th = 0;
         fl_measure(text, tw, th, 0);
     }
-    const int iconW = iconText ? 48 : 0;
-    const int bw = 90, bh = 28, pad = 16;
+    const int iconW = iconText ? px(48) : 0;
+    const int bw = px(90), bh = px(28), pad = px(16), gap = px(8);
     int w = pad + iconW + tw + pad;
-    int minW = pad + buttonCount * (bw + 8) + pad;
+    int minW = pad + buttonCount * (bw + gap) + pad;
     if (w < minW) w = minW;
-    if (w < 240) w = 240;
-    int textH = th < 40 ? 40 : th;
+    if (w < px(240)) w = px(240);
+    int textH = th < px(40) ? px(40) : th;
     int h = pad + textH + pad + bh + pad;
 
     Fl_Window win(w, h, caption);
@@ -110,22 +130,23 @@ int showInteractiveMessageBox(HWND, const char* text, const char* caption, UINT 
     int answer = closeAnswer;
     std::vector<Answer> answers(static_cast<size_t>(buttonCount));
     if (iconText) {
-        Fl_Box* icon = new Fl_Box(pad, pad, 36, 36, iconText);
+        Fl_Box* icon = new Fl_Box(pad, pad, px(36), px(36), iconText);
         icon->box(FL_OVAL_BOX);
         icon->color(iconColor);
         icon->labelcolor(FL_WHITE);
         icon->labelfont(FL_HELVETICA_BOLD);
-        icon->labelsize(22);
+        icon->labelsize(px(22));
     }
-    new PlainText(pad + iconW, pad, tw, textH, text);
-    int x = w - pad - buttonCount * (bw + 8) + 8;
+    new PlainText(pad + iconW, pad, tw, textH, text, fontSize);
+    int x = w - pad - buttonCount * (bw + gap) + gap;
     for (int i = 0; i < buttonCount; ++i) {
         Fl_Button* b = (i == 0) ? new Fl_Return_Button(x, h - pad - bh, bw, bh, buttons[i].label)
                                 : new Fl_Button(x, h - pad - bh, bw, bh, buttons[i].label);
+        b->labelsize(fontSize);
         Answer& a = answers[static_cast<size_t>(i)];
         a = Answer{&answer, buttons[i].id, &win};
         b->callback(onButton, &a);
-        x += bw + 8;
+        x += bw + gap;
     }
     win.end();
     win.hotspot(&win);

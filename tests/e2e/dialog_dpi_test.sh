@@ -26,4 +26,21 @@ w=$1 h=$2 x=$3 y=$4
 [ "$h" -le 984 ] && [ "$h" -gt 900 ] || fail "at 192 dpi the dialog is $w x $h"
 [ "$x" -ge 0 ] && [ "$y" -ge 0 ] && [ $((x + w)) -le 1920 ] && [ $((y + h)) -le 1080 ] ||
     fail "at 192 dpi the dialog lies at $x,$y, $w x $h, off the screen"
-pass "the dialog grows with the desktop's scale and stays on the screen"
+# A message box grows with the scale too: the box asking to reinstall, at
+# 96 and at 192 dpi.
+box_size() {
+    xprop -root -f RESOURCE_MANAGER 8s -set RESOURCE_MANAGER "Xft.dpi:	$1
+"
+    FLURRYDALE_HKLM="$T/missing.ini" FLURRYDALE_MESSAGEBOX= start_saver /s
+    wait_until 10 box_up || fail "no box at $1 dpi"
+    xwininfo -name Error | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w, h }'
+    kill -TERM "$SAVER_PID"
+    expect_exit 3
+}
+box_up() { xwininfo -name Error >/dev/null 2>&1; }
+set -- $(box_size 96)
+w1=$1 h1=$2
+set -- $(box_size 192)
+[ $(($1 * 10)) -ge $((w1 * 18)) ] && [ $(($2 * 10)) -ge $((h1 * 18)) ] ||
+    fail "the box is $1 x $2 at 192 dpi and $w1 x $h1 at 96"
+pass "the dialog and the message boxes grow with the desktop's scale; the dialog stays on the screen"
