@@ -3,6 +3,10 @@
 #include "platform/random.h"
 #include "render/sprite.h"
 
+namespace {
+constexpr float kFloor = -120.0f;  // a falling flake below it comes back above the top
+}
+
 void Snowflake::init(Sprite* s, float x0, float y0, float z0, float vx0, float vy0, float vz0) {
     sprite = s;
     x = x0;
@@ -37,13 +41,18 @@ float snowflakeAlpha(float z) {
     return static_cast<float>(a);
 }
 
-bool Snowflake::step() {
-    if (!sprite) return false;
-    sprite->alpha = snowflakeAlpha(z);
+void Snowflake::advance() {
+    if (!sprite) return;
     x = x + vx;
     y = y + vy;
     z = z + vz;
     respawn();
+}
+
+bool Snowflake::step() {
+    if (!sprite) return false;
+    sprite->alpha = snowflakeAlpha(z);
+    advance();
     sprite->setPosition(x, y, z);
     return true;
 }

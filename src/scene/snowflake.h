@@ -7,9 +7,6 @@ class Sprite;
 
 class Snowflake {
 public:
-    // A falling flake below this height comes back above the top.
-    static constexpr float kFloor = -120.0f;
-
     float x = 0, y = 0, z = 0;
     float vx = 0, vy = 0, vz = 0;
     Sprite* sprite = nullptr;  // not owned
@@ -20,16 +17,11 @@ public:
     // sprite to the new position. False (and nothing changed) without a sprite.
     bool step();
 
-    // The motion and respawn of step() without writing the sprite: for the
-    // steps whose sprite values nothing draws, since the next step
-    // rewrites them all. Draws from the generator exactly as step() does.
-    void advance() {
-        if (!sprite) return;
-        x = x + vx;
-        y = y + vy;
-        z = z + vz;
-        if (vy < 0 && y < kFloor) respawn();
-    }
+    // The motion and respawn of step() without placing the sprite or
+    // setting its alpha: for the steps whose sprite values nothing draws,
+    // since the next step rewrites them. Draws from the generator exactly as
+    // step() does. Nothing happens without a sprite.
+    void advance();
 
     // Puts a flake that falls (vy < 0) and lies below the floor back above
     // the top; draws three numbers from the generator. True when it did.
