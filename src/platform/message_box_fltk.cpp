@@ -37,12 +37,13 @@ private:
 };
 
 // Lengths of the box at 96 dots per inch, grown with the desktop's scale
-// (Xft.dpi) like the dialog, so that a box is not tiny on a dense display.
+// (Xft.dpi) by the dialog's rule, so that a box is not tiny on a dense
+// display: absurd settings count as 96, and a box never shrinks.
 class BoxScale {
 public:
     BoxScale() {
         const double dpi = desktopDpi();
-        if (dpi >= 96 && dpi <= 384) scale_ = dpi / 96.0;
+        if (dpi > 96 && dpi <= 960) scale_ = dpi / 96.0;
     }
     int operator()(int pixels) const { return static_cast<int>(std::lround(pixels * scale_)); }
 
